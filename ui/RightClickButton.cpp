@@ -1,0 +1,22 @@
+#include "ui/RightClickButton.h"
+
+#include <QMouseEvent>
+
+#include "platform/Window.h"
+
+namespace tonik {
+
+void RightClickButton::mousePressEvent(QMouseEvent* event)
+{
+    // The parent has handled the notification when SendNotify returns; then the
+    // press goes on to the control's own handling.
+    if (event->button() == Qt::RightButton)
+        SendNotify(this, NM_RCLICK);
+    CtlColorLabel::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+    // A control with the notify style keeps its presses from the dialog.
+    event->accept();
+}
+
+}  // namespace tonik

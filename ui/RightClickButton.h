@@ -1,0 +1,22 @@
+// The dropper icon: a static control that reports a left press as a click and
+// a right press as an NM_RCLICK notification to its parent.
+#pragma once
+
+#include "platform/CtlColorWidgets.h"
+
+namespace tonik {
+
+class RightClickButton : public CtlColorLabel {
+    Q_OBJECT
+public:
+    using CtlColorLabel::CtlColorLabel;
+
+signals:
+    // The static control's click notification, sent when the left button goes down.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+}  // namespace tonik
