@@ -27,6 +27,15 @@ bool ApplyToPalette(const CtlColorAnswer& answer, QPalette& palette, QPalette::C
     return changed;
 }
 
+// Edits take their colours through the palette; a read-only one asks as a static.
+void ApplyEditColors(QWidget* edit, bool readOnly)
+{
+    const CtlColorAnswer answer = RequestCtlColor(edit, readOnly ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
+    QPalette palette = edit->palette();
+    if (ApplyToPalette(answer, palette, QPalette::Text, QPalette::Base))
+        edit->setPalette(palette);
+}
+
 }  // namespace
 
 void CtlColorLabel::paintEvent(QPaintEvent* event)
@@ -63,19 +72,13 @@ void CtlColorSlider::paintEvent(QPaintEvent* event)
 
 void CtlColorLineEdit::paintEvent(QPaintEvent* event)
 {
-    const CtlColorAnswer answer = RequestCtlColor(this, isReadOnly() ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
-    QPalette palette = this->palette();
-    if (ApplyToPalette(answer, palette, QPalette::Text, QPalette::Base))
-        setPalette(palette);
+    ApplyEditColors(this, isReadOnly());
     QLineEdit::paintEvent(event);
 }
 
 void CtlColorTextEdit::paintEvent(QPaintEvent* event)
 {
-    const CtlColorAnswer answer = RequestCtlColor(this, isReadOnly() ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
-    QPalette palette = this->palette();
-    if (ApplyToPalette(answer, palette, QPalette::Text, QPalette::Base))
-        setPalette(palette);
+    ApplyEditColors(this, isReadOnly());
     QPlainTextEdit::paintEvent(event);
 }
 
