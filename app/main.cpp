@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QDialog>
+
+#include "app/ColorPickerApp.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QDialog dialog;
-    dialog.setWindowTitle(QStringLiteral("Tonik"));
-    return dialog.exec();
+    QApplication application(argc, argv);
+    tonik::ColorPickerApp colorPicker;
+    return colorPicker.InitInstance() ? application.exec() : 0;
 }

@@ -1,0 +1,67 @@
+#include "app/ColorPickerApp.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "app/SettingsStore.h"
+#include "color/ColorState.h"
+#include "res/Icons.h"
+#include "support/NumberText.h"
+#include "ui/ColorPickerDialog.h"
+
+namespace tonik {
+
+const char SETTINGS_ORGANIZATION[] = "Kavon";
+const char SETTINGS_SECTION[] = "Settings";
+
+namespace {
+
+QString CustomColorName(int index)
+{
+    return QString::fromStdString(FormatText("CustColor%2.2u", static_cast<unsigned>(index)));
+}
+
+uint32_t ReadColor(SettingsStore& store, const char* name, uint32_t current)
+{
+    return static_cast<uint32_t>(store.GetProfileInt(QString::fromLatin1(SETTINGS_SECTION),
+                                                     QString::fromLatin1(name), static_cast<int32_t>(current)));
+}
+
+}  // namespace
+
+ColorPickerApp::ColorPickerApp(QString application) : application(std::move(application))
+{
+    if (this->application.isEmpty())
+        this->application = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+bool ColorPickerApp::InitInstance()
+{
+    SettingsStore store(QString::fromLatin1(SETTINGS_ORGANIZATION), application);
+    dropperCursor = LoadDropperCursor();
+
+    const QString section = QString::fromLatin1(SETTINGS_SECTION);
+    colorState.foreground = store.GetProfileInt(section, QStringLiteral("Foreground"), colorState.foreground);
+    colorState.foreColor = ReadColor(store, "ForeColor", colorState.foreColor);
+    colorState.backColor = ReadColor(store, "BackColor", colorState.backColor);
+    for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i) {
+        colorState.customColors[size_t(i)] = static_cast<uint32_t>(
+            store.GetProfileInt(section, CustomColorName(i), static_cast<int32_t>(colorState.customColors[size_t(i)])));
+    }
+
+    ColorPickerDialog dialog;
+    dialog.Create();
+    if (beforeModal)
+        beforeModal(dialog);
+    dialog.DoModal();  // however it ended, the colours are saved
+
+    store.WriteProfileInt(section, QStringLiteral("Foreground"), colorState.foreground);
+    store.WriteProfileInt(section, QStringLiteral("ForeColor"), static_cast<int32_t>(colorState.foreColor));
+    store.WriteProfileInt(section, QStringLiteral("BackColor"), static_cast<int32_t>(colorState.backColor));
+    for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i)
+        store.WriteProfileInt(section, CustomColorName(i), static_cast<int32_t>(colorState.customColors[size_t(i)]));
+    store.Flush();
+    return false;
+}
+
+}  // namespace tonik

@@ -1,0 +1,23 @@
+// One pixel of the primary screen.
+#pragma once
+
+#include <QPointF>
+#include <cstdint>
+
+namespace tonik {
+
+// The device pixel of the primary screen under a point given in Qt's global
+// (logical) coordinates, so that every device pixel of a scaled screen can be
+// reached.
+struct DevicePoint {
+    int x = 0;
+    int y = 0;
+};
+DevicePoint ToPrimaryDevicePixel(const QPointF& globalPosition);
+
+// The colour 0x00BBGGRR of the device pixel (x, y) of the primary screen,
+// counted from its top-left corner; -1 off the screen or when the pixel cannot
+// be read.
+int32_t ReadScreenPixel(int x, int y);
+
+}  // namespace tonik

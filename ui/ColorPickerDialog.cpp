@@ -1,0 +1,196 @@
+#include "ui/ColorPickerDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "color/ColorState.h"
+#include "color/HtmlCode.h"
+#include "res/Icons.h"
+#include "res/MainDialogTemplate.h"
+#include "res/ResourceIds.h"
+#include "support/NumberText.h"
+#include "ui/ColorSwatch.h"
+#include "ui/PaletteGrid.h"
+#include "ui/RightClickButton.h"
+
+namespace tonik {
+namespace {
+
+template <typename Control>
+Control* Bind(TemplateDialog* dialog, int id)
+{
+    return dynamic_cast<Control*>(dialog->GetDlgItem(id));
+}
+
+void QuietSetText(QLineEdit* edit, const std::string& text)
+{
+    if (edit == nullptr)
+        return;
+    const QString value = QString::fromStdString(text);
+    if (edit->text() == value)
+        return;
+    QuietWrite quiet(edit);
+    edit->setText(value);
+}
+
+void QuietSetPosition(QSlider* slider, int position)
+{
+    if (slider == nullptr)
+        return;
+    QuietWrite quiet(slider);
+    slider->setValue(position);
+}
+
+void QuietSetCheck(QRadioButton* button, bool checked)
+{
+    if (button == nullptr)
+        return;
+    QuietWrite quiet(button);
+    button->setChecked(checked);
+}
+
+}  // namespace
+
+ColorPickerDialog::ColorPickerDialog(QWidget* parent) : TemplateDialog(MainDialogTemplate(), parent)
+{
+    bigIcon = LoadIconResource(IDR_MAINFRAME);
+    smallIcon = bigIcon;
+    icons = LoadIconResource;
+    factories[IDC_PALETTE] = [](const DialogItem&, QWidget* parent) { return new PaletteGrid(parent); };
+    factories[IDC_SWATCH] = [](const DialogItem&, QWidget* parent) { return new ColorSwatch(parent); };
+    factories[IDC_DROPPER_ICON] = [](const DialogItem& item, QWidget* parent) {
+        auto* button = new RightClickButton(parent);
+        button->setPixmap(LoadIconResource(item.resourceId).pixmap(32, 32));
+        button->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return button;
+    };
+}
+
+ColorPickerDialog::~ColorPickerDialog() = default;
+
+void ColorPickerDialog::DoDataExchange()
+{
+    sample = Bind<QLabel>(this, IDC_SAMPLE);
+    frontButton = Bind<QRadioButton>(this, IDC_FRONT);
+    backButton = Bind<QRadioButton>(this, IDC_BACK);
+    blueSlider = Bind<QSlider>(this, IDC_BLUE_SLIDER);
+    redSlider = Bind<QSlider>(this, IDC_RED_SLIDER);
+    greenSlider = Bind<QSlider>(this, IDC_GREEN_SLIDER);
+    redEdit = Bind<QLineEdit>(this, IDC_RED_EDIT);
+    htmlEdit = Bind<QLineEdit>(this, IDC_HTML_EDIT);
+    greenEdit = Bind<QLineEdit>(this, IDC_GREEN_EDIT);
+    blueEdit = Bind<QLineEdit>(this, IDC_BLUE_EDIT);
+}
+
+bool ColorPickerDialog::OnInitDialog()
+{
+    TemplateDialog::OnInitDialog();
+    setWindowIcon(bigIcon);
+
+    for (QSlider* slider : {redSlider, greenSlider, blueSlider})
+        SetUpSlider(slider);
+
+    cache.RemoveAll();
+    cache.owner = this;
+    cache.SetColors(redSlider, 0, 0x00CCCCFF, 1);
+    cache.SetColors(greenSlider, 0, 0x00CCFFCC, 1);
+    cache.SetColors(blueSlider, 0, 0x00FFCCCC, 1);
+    cache.SetColors(IDC_RED_LABEL, 0, 0x00CCCCFF, 1);
+    cache.SetColors(IDC_GREEN_LABEL, 0, 0x00CCFFCC, 1);
+    cache.SetColors(IDC_BLUE_LABEL, 0, 0x00FFCCCC, 1);
+
+    paletteGrid = Bind<PaletteGrid>(this, IDC_PALETTE);
+    swatch = Bind<ColorSwatch>(this, IDC_SWATCH);
+    dropperIcon = Bind<RightClickButton>(this, IDC_DROPPER_ICON);
+
+    ConnectHandlers();
+    setMouseTracking(true);
+
+    colorState.current = colorState.foreground != 0 ? colorState.foreColor : colorState.backColor;
+    SelectEdited(colorState.foreground, true);
+    return true;
+}
+
+void ColorPickerDialog::SetUpSlider(QSlider* slider)
+{
+    if (slider == nullptr)
+        return;
+    QuietWrite quiet(slider);
+    slider->setSingleStep(1);
+    slider->setPageStep(51);
+    slider->setTickInterval(51);
+    slider->setRange(0, 255);
+}
+
+void ColorPickerDialog::UpdateControls(uint8_t skipMask)
+{
+    colorState.EditedColor() = colorState.current;
+    const struct {
+        QLineEdit* edit;
+        QSlider* slider;
+        Channel channel;
+        uint8_t editBit;
+        uint8_t sliderBit;
+    } channels[] = {
+        {redEdit, redSlider, Channel::Red, SKIP_RED_EDIT, SKIP_RED_SLIDER},
+        {greenEdit, greenSlider, Channel::Green, SKIP_GREEN_EDIT, SKIP_GREEN_SLIDER},
+        {blueEdit, blueSlider, Channel::Blue, SKIP_BLUE_EDIT, SKIP_BLUE_SLIDER},
+    };
+    for (const auto& c : channels) {
+        if (!(skipMask & c.editBit))
+            QuietSetText(c.edit, UIntToText(colorState.GetChannel(c.channel), 10, 0, ' '));
+    }
+    if (!(skipMask & SKIP_HTML_EDIT)) {
+        QuietSetText(htmlEdit, FormatHtmlCode(colorState.current));
+        htmlSelectionStart = htmlSelectionEnd = 0;
+    }
+    for (const auto& c : channels) {
+        if (!(skipMask & c.sliderBit))
+            QuietSetPosition(c.slider, colorState.GetChannel(c.channel));
+    }
+    cache.SetColors(IDC_SAMPLE, colorState.foreColor, colorState.backColor, 1);
+}
+
+void ColorPickerDialog::SelectEdited(int32_t n, bool force)
+{
+    if (!force && n == colorState.foreground)
+        return;
+    colorState.foreground = n;
+    colorState.current = n != 0 ? colorState.foreColor : colorState.backColor;
+    QuietSetCheck(frontButton, n != 0);
+    QuietSetCheck(backButton, n == 0);
+    UpdateControls(0);
+}
+
+void ColorPickerDialog::SwapColors()
+{
+    std::swap(colorState.foreColor, colorState.backColor);
+    SelectEdited(colorState.foreground == 0 ? 1 : 0, true);
+}
+
+void ColorPickerDialog::ApplyHtmlCode()
+{
+    if (!IsWindowEnabled(htmlEdit))
+        return;
+    uint32_t value = 0;
+    if (!ParseHtmlCode(htmlEdit->text().toStdString(), value))
+        return;
+    colorState.current = ApplyHtmlValue(colorState.current, value);
+    UpdateControls(SKIP_HTML_EDIT);
+}
+
+void ColorPickerDialog::SnapWebSafe()
+{
+    colorState.current = SnapToWebSafe(colorState.current);
+    UpdateControls(0);
+}
+
+HBRUSH ColorPickerDialog::OnCtlColor(ControlDC& dc, QWidget* control, unsigned type)
+{
+    // The dialog's default answer is "paint as usual".
+    return cache.OnCtlColor(dc, control, type, nullptr);
+}
+
+}  // namespace tonik

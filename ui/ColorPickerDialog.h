@@ -1,0 +1,107 @@
+// The main dialog: the colour controls built from template 102, kept in step
+// with the colour state. Every change takes one road: write colorState.current,
+// then UpdateControls with the skip bit of the control that caused it.
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPoint>
+#include <cstdint>
+
+#include "platform/TemplateDialog.h"
+#include "platform/Window.h"
+#include "ui/CtlColorCache.h"
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
+
+namespace tonik {
+
+class ColorSwatch;
+class PaletteGrid;
+class RightClickButton;
+enum class Channel;
+
+// The dropper cursor, loaded at start-up.
+extern QCursor dropperCursor;
+
+class ColorPickerDialog : public TemplateDialog, public CtlColorHandler, public NotifyHandler {
+public:
+    explicit ColorPickerDialog(QWidget* parent = nullptr);
+    ~ColorPickerDialog() override;
+
+    // Writes current into the edited colour and quietly refreshes every control
+    // whose bit is not in skipMask, then recolours the sample.
+    void UpdateControls(uint8_t skipMask);
+    // Makes n the edited role (non-zero: foreground) and refreshes everything;
+    // without force, nothing happens when n already is the role.
+    void SelectEdited(int32_t n, bool force);
+    // Exchanges the two colours; the edited colour keeps its value and role
+    // moves to the other side.
+    void SwapColors();
+    // Reads the HTML code field into current (EN_CHANGE of 1006).
+    void ApplyHtmlCode();
+    // Rounds current to the web-safe palette and refreshes every control.
+    void SnapWebSafe();
+
+    HBRUSH OnCtlColor(ControlDC& dc, QWidget* control, unsigned type) override;
+    bool OnNotify(uintptr_t wParam, NMHDR* header, intptr_t* result) override;
+
+    // Command handlers, in the order of the message map.
+    void SetChannelFromEdit(QLineEdit* edit, Channel channel, uint8_t skipBit);
+    void OnHScroll(QSlider* source);
+    void OnSafe();
+    void OnCopy();
+    void OnPal();
+    void OnFront();
+    void OnBack();
+    // A left (right = 0) or right (right = 1) press at a point of the dialog.
+    void OnButtonDown(QPoint point, int right);
+    // A mouse move: the palette preview, or the dropper while it is active.
+    void OnMouseMove(QPointF globalPosition, QPoint point);
+
+    // The screen dropper: started by the dropper icon, ended by the release of
+    // the button that started it.
+    void OnDropperClicked();
+    void StartDropper();
+    void OnButtonUp(QPointF globalPosition, int right);
+
+    // The selection of the HTML code field as the user last made it; the
+    // program's own writes clear it.
+    int htmlSelectionStart = 0;
+    int htmlSelectionEnd = 0;
+
+    // Controls bound by DoDataExchange, in the order of binding.
+    QLabel* sample = nullptr;
+    QRadioButton* frontButton = nullptr;
+    QRadioButton* backButton = nullptr;
+    QSlider* blueSlider = nullptr;
+    QSlider* redSlider = nullptr;
+    QSlider* greenSlider = nullptr;
+    QLineEdit* redEdit = nullptr;
+    QLineEdit* htmlEdit = nullptr;
+    QLineEdit* greenEdit = nullptr;
+    QLineEdit* blueEdit = nullptr;
+    QIcon bigIcon;
+    QIcon smallIcon;
+    PaletteGrid* paletteGrid = nullptr;
+    ColorSwatch* swatch = nullptr;
+    RightClickButton* dropperIcon = nullptr;
+    int32_t dropperActive = 0;
+    CtlColorCache cache;
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void SetUpSlider(QSlider* slider);
+    void ConnectHandlers();
+};
+
+}  // namespace tonik

@@ -1,0 +1,215 @@
+// The handlers of the main dialog's controls, but the dropper's.
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "color/ColorState.h"
+#include "platform/ScreenPixel.h"
+#include "platform/TemplateDialog.h"
+#include "res/ResourceIds.h"
+#include "support/NumberText.h"
+#include "ui/ColorPickerDialog.h"
+#include "ui/ColorSwatch.h"
+#include "ui/PaletteGrid.h"
+#include "ui/PaletteTable.h"
+#include "ui/RightClickButton.h"
+
+namespace tonik {
+
+void ColorPickerDialog::ConnectHandlers()
+{
+    const struct {
+        QLineEdit* edit;
+        Channel channel;
+        uint8_t bit;
+    } fields[] = {
+        {blueEdit, Channel::Blue, SKIP_BLUE_EDIT},
+        {greenEdit, Channel::Green, SKIP_GREEN_EDIT},
+        {redEdit, Channel::Red, SKIP_RED_EDIT},
+    };
+    for (const auto& field : fields) {
+        if (field.edit == nullptr)
+            continue;
+        connect(field.edit, &QLineEdit::textChanged, this,
+                [this, field] { SetChannelFromEdit(field.edit, field.channel, field.bit); });
+    }
+    if (htmlEdit != nullptr) {
+        connect(htmlEdit, &QLineEdit::textChanged, this, [this] { ApplyHtmlCode(); });
+        // The field drops its selection when it loses the focus; "&Copy" still
+        // copies what the user had selected there.
+        connect(htmlEdit, &QLineEdit::selectionChanged, this, [this] {
+            if (!htmlEdit->hasFocus())
+                return;
+            htmlSelectionStart = htmlEdit->hasSelectedText() ? htmlEdit->selectionStart() : 0;
+            htmlSelectionEnd = htmlEdit->hasSelectedText() ? htmlEdit->selectionEnd() : 0;
+        });
+    }
+    for (QSlider* slider : {redSlider, greenSlider, blueSlider}) {
+        if (slider != nullptr)
+            connect(slider, &QSlider::valueChanged, this, [this, slider] { OnHScroll(slider); });
+    }
+    auto onClick = [this](int id, void (ColorPickerDialog::*handler)()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id)))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    onClick(IDC_SAFE, &ColorPickerDialog::OnSafe);
+    onClick(IDC_COPY, &ColorPickerDialog::OnCopy);
+    onClick(IDC_PAL, &ColorPickerDialog::OnPal);
+    if (dropperIcon != nullptr)
+        connect(dropperIcon, &RightClickButton::clicked, this, &ColorPickerDialog::OnDropperClicked);
+    onClick(IDC_BACK, &ColorPickerDialog::OnBack);
+    onClick(IDC_FRONT, &ColorPickerDialog::OnFront);
+}
+
+void ColorPickerDialog::SetChannelFromEdit(QLineEdit* edit, Channel channel, uint8_t skipBit)
+{
+    if (!IsWindowEnabled(edit))
+        return;
+    int32_t value = 0;
+    if (!ParseInt(edit->text().toStdString().c_str(), value, RADIX_AUTO))
+        return;
+    colorState.SetChannel(channel, static_cast<uint8_t>(value & 0xFF));
+    UpdateControls(skipBit);
+}
+
+void ColorPickerDialog::OnHScroll(QSlider* source)
+{
+    uint8_t mask = 0;
+    const struct {
+        QSlider* slider;
+        Channel channel;
+        uint8_t bit;
+    } sliders[] = {
+        {redSlider, Channel::Red, SKIP_RED_SLIDER},
+        {greenSlider, Channel::Green, SKIP_GREEN_SLIDER},
+        {blueSlider, Channel::Blue, SKIP_BLUE_SLIDER},
+    };
+    for (const auto& s : sliders) {
+        if (source != s.slider || !IsWindowEnabled(s.slider))
+            continue;
+        const auto position = static_cast<uint8_t>(s.slider->value() & 0xFF);
+        if (position != colorState.GetChannel(s.channel)) {
+            colorState.SetChannel(s.channel, position);
+            mask |= s.bit;
+        }
+    }
+    if (mask != 0)
+        UpdateControls(mask);
+}
+
+void ColorPickerDialog::OnSafe()
+{
+    SnapWebSafe();
+}
+
+void ColorPickerDialog::OnCopy()
+{
+    if (htmlEdit == nullptr)
+        return;
+    QString text = htmlEdit->text();
+    int start = htmlSelectionStart;
+    int end = htmlSelectionEnd;
+    if (htmlEdit->hasFocus()) {
+        start = htmlEdit->hasSelectedText() ? htmlEdit->selectionStart() : 0;
+        end = htmlEdit->hasSelectedText() ? htmlEdit->selectionEnd() : 0;
+    }
+    if (start >= 0 && start < end && end <= text.size())
+        text = text.mid(start, end - start);
+    QApplication::clipboard()->setText(text);
+}
+
+void ColorPickerDialog::OnPal()
+{
+    QColorDialog chooser(ColorRefToQColor(colorState.current), this);
+    chooser.setOption(QColorDialog::DontUseNativeDialog);
+    for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i)
+        QColorDialog::setCustomColor(i, ColorRefToQColor(colorState.customColors[size_t(i)]));
+    const int result = chooser.exec();
+    // The custom colours come back however the chooser ended; an entry the
+    // chooser left alone keeps its whole value, top byte included.
+    for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i) {
+        const uint32_t chosen = QColorToColorRef(QColorDialog::customColor(i));
+        uint32_t& custom = colorState.customColors[size_t(i)];
+        if (chosen != (custom & 0xFFFFFFu))
+            custom = chosen;
+    }
+    if (result != QDialog::Accepted)
+        return;
+    colorState.current = QColorToColorRef(chooser.selectedColor());
+    UpdateControls(0);
+}
+
+void ColorPickerDialog::OnFront()
+{
+    SelectEdited(1, false);
+}
+
+void ColorPickerDialog::OnBack()
+{
+    SelectEdited(0, false);
+}
+
+void ColorPickerDialog::OnButtonDown(QPoint point, int right)
+{
+    if (sample != nullptr && sample->geometry().contains(point)) {
+        SwapColors();
+        return;
+    }
+    if (paletteGrid == nullptr || swatch == nullptr)
+        return;
+    const QPoint origin = paletteGrid->geometry().topLeft();
+    const int32_t value = paletteGrid->HitTest(point.x() - origin.x(), point.y() - origin.y());
+    swatch->SetColor(value);
+    if (value == NO_COLOR)
+        return;
+    if (right == 0) {
+        colorState.foreColor = static_cast<uint32_t>(value);
+        SelectEdited(1, true);
+    } else {
+        colorState.backColor = static_cast<uint32_t>(value);
+        SelectEdited(0, true);
+    }
+}
+
+void ColorPickerDialog::OnMouseMove(QPointF globalPosition, QPoint point)
+{
+    if (dropperActive != 0) {
+        const DevicePoint device = ToPrimaryDevicePixel(globalPosition);
+        if (swatch != nullptr)
+            swatch->SetColor(ReadScreenPixel(device.x, device.y));
+        return;
+    }
+    if (paletteGrid == nullptr || swatch == nullptr)
+        return;
+    const QPoint origin = paletteGrid->geometry().topLeft();
+    swatch->SetColor(paletteGrid->HitTest(point.x() - origin.x(), point.y() - origin.y()));
+}
+
+void ColorPickerDialog::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        OnButtonDown(event->position().toPoint(), event->button() == Qt::RightButton ? 1 : 0);
+    TemplateDialog::mousePressEvent(event);
+}
+
+void ColorPickerDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        OnButtonUp(event->globalPosition(), event->button() == Qt::RightButton ? 1 : 0);
+    TemplateDialog::mouseReleaseEvent(event);
+}
+
+void ColorPickerDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    OnMouseMove(event->globalPosition(), event->position().toPoint());
+    TemplateDialog::mouseMoveEvent(event);
+}
+
+}  // namespace tonik
