@@ -38,7 +38,8 @@ ColorPickerApp::ColorPickerApp(QString application) : application(std::move(appl
 bool ColorPickerApp::InitInstance()
 {
     SettingsStore store(QString::fromLatin1(SETTINGS_ORGANIZATION), application);
-    dropperCursor = LoadDropperCursor();
+    if (const QCursor cursor = LoadDropperCursor(); !cursor.pixmap().isNull())
+        dropperCursor = cursor;
 
     const QString section = QString::fromLatin1(SETTINGS_SECTION);
     colorState.foreground = store.GetProfileInt(section, QStringLiteral("Foreground"), colorState.foreground);

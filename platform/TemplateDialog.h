@@ -22,6 +22,8 @@ public:
 
     QWidget* GetDlgItem(int id) const;
     const DialogUnits& Units() const { return units; }
+    // Escape and the close box end the dialog with IDCANCEL.
+    void reject() override;
 
 protected:
     virtual void DoDataExchange() {}
@@ -35,7 +37,6 @@ protected:
     IconLoader icons;
 
     void keyPressEvent(QKeyEvent* event) override;
-    void reject() override;
 
 private:
     const DialogTemplate& dialogTemplate;

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPoint>
 #include <cstdint>
+#include <optional>
 
 #include "platform/TemplateDialog.h"
 #include "platform/Window.h"
@@ -24,8 +25,8 @@ class PaletteGrid;
 class RightClickButton;
 enum class Channel;
 
-// The dropper cursor, loaded at start-up.
-extern QCursor dropperCursor;
+// The dropper cursor, loaded at start-up; none when it could not be loaded.
+extern std::optional<QCursor> dropperCursor;
 
 class ColorPickerDialog : public TemplateDialog, public CtlColorHandler, public NotifyHandler {
 public:

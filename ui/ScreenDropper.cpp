@@ -10,7 +10,7 @@
 
 namespace tonik {
 
-QCursor dropperCursor;
+std::optional<QCursor> dropperCursor;
 
 void ColorPickerDialog::OnDropperClicked()
 {
@@ -29,7 +29,10 @@ bool ColorPickerDialog::OnNotify(uintptr_t wParam, NMHDR* header, intptr_t*)
 
 void ColorPickerDialog::StartDropper()
 {
-    grabMouse(dropperCursor);
+    if (dropperCursor)
+        grabMouse(*dropperCursor);
+    else
+        grabMouse();
     dropperActive = 1;
 }
 

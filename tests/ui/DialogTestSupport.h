@@ -10,6 +10,7 @@
 
 #include "color/ColorState.h"
 #include "platform/Brush.h"
+#include "res/Icons.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/CtlColorCache.h"
 
@@ -20,6 +21,7 @@ protected:
     void SetUp() override
     {
         colorState = ColorState();
+        dropperCursor = LoadDropperCursor();
         brushesBefore = Brush::LiveCount();
     }
     void TearDown() override

@@ -1,0 +1,145 @@
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/ColorPickerApp.h"
+#include "app/SettingsStore.h"
+#include "color/ColorState.h"
+#include "platform/TemplateDialog.h"
+#include "ui/ColorPickerDialog.h"
+
+namespace tonik {
+namespace {
+
+// Each test has its own application name, so its own settings file under the
+// temporary XDG_CONFIG_HOME the test runner sets.
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        colorState = ColorState();
+        application = QStringLiteral("tonik-test-%1")
+                          .arg(QString::fromLatin1(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        QFile::remove(FileName());
+    }
+    QString FileName() const { return SettingsStore(QStringLiteral("Kavon"), application).FileName(); }
+    QString Stored(const char* name) const
+    {
+        QSettings settings(FileName(), QSettings::IniFormat);
+        return settings.value(QStringLiteral("Settings/") + QLatin1String(name)).toString();
+    }
+    void WriteFile(const QByteArray& contents) const
+    {
+        QDir().mkpath(QFileInfo(FileName()).path());
+        QFile file(FileName());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    // Runs the program once; close ends the dialog in the way a user would.
+    void Run(const std::function<void(ColorPickerDialog&)>& close)
+    {
+        ColorPickerApp app(application);
+        app.beforeModal = [close](ColorPickerDialog& dialog) {
+            QTimer::singleShot(0, &dialog, [&dialog, close] { close(dialog); });
+        };
+        EXPECT_FALSE(app.InitInstance());
+    }
+    QString application;
+};
+
+TEST_F(SettingsTest, FirstRunSavesTheStartValuesWhicheverWayTheDialogEnds)
+{
+    for (auto close : std::vector<std::function<void(ColorPickerDialog&)>>{
+             [](ColorPickerDialog& d) { d.reject(); },
+             [](ColorPickerDialog& d) { d.close(); },
+             [](ColorPickerDialog& d) { d.done(IDOK); },
+         }) {
+        QFile::remove(FileName());
+        colorState = ColorState();
+        Run(close);
+        EXPECT_EQ(Stored("Foreground"), "0");
+        EXPECT_EQ(Stored("ForeColor"), "0");
+        EXPECT_EQ(Stored("BackColor"), "16777215");
+        for (int i = 0; i < 16; ++i)
+            EXPECT_EQ(Stored(QStringLiteral("CustColor%1").arg(i, 2, 10, QLatin1Char('0')).toLatin1()), "0") << i;
+        EXPECT_EQ(Stored("CustColor0"), "");  // two digits, always
+    }
+}
+
+TEST_F(SettingsTest, StoredValuesComeBackAndAreWrittenBackAsTheyWere)
+{
+    WriteFile("[Settings]\nForeground=7\nForeColor=-16777216\nBackColor=4294967295\nCustColor03=255\n");
+    Run([](ColorPickerDialog& dialog) {
+        EXPECT_EQ(colorState.foreground, 7);
+        EXPECT_EQ(colorState.foreColor, 0xFF000000u);
+        EXPECT_EQ(colorState.backColor, 0xFFFFFFFFu);  // unsigned text reads as 32 bits too
+        EXPECT_EQ(colorState.customColors[3], 255u);
+        EXPECT_TRUE(dialog.frontButton->isChecked());
+        dialog.done(IDOK);
+    });
+    EXPECT_EQ(Stored("Foreground"), "7");  // no role was chosen
+    EXPECT_EQ(Stored("ForeColor"), "-16777216");
+    EXPECT_EQ(Stored("BackColor"), "-1");
+    EXPECT_EQ(Stored("CustColor03"), "255");
+
+    Run([](ColorPickerDialog& dialog) {
+        dialog.OnBack();
+        dialog.reject();
+    });
+    EXPECT_EQ(Stored("Foreground"), "0");
+}
+
+TEST_F(SettingsTest, BadValuesReadAsTheirDefaults)
+{
+    WriteFile("[Settings]\nForeground=yes\nForeColor=4294967296\nBackColor=-2147483649\n"
+              "CustColor00=12abc\nCustColor01=\nCustColor02= 42 \n\x01\xff garbage \n[");
+    SettingsStore store(QStringLiteral("Kavon"), application);
+    const QString section = QStringLiteral("Settings");
+    EXPECT_EQ(store.GetProfileInt(section, QStringLiteral("Foreground"), 3), 3);
+    EXPECT_EQ(store.GetProfileInt(section, QStringLiteral("ForeColor"), 4), 4);
+    EXPECT_EQ(store.GetProfileInt(section, QStringLiteral("BackColor"), 5), 5);
+    EXPECT_EQ(store.GetProfileInt(section, QStringLiteral("CustColor00"), 6), 6);
+    EXPECT_EQ(store.GetProfileInt(section, QStringLiteral("CustColor01"), 7), 7);
+    EXPECT_EQ(store.GetProfileInt(section, QStringLiteral("CustColor02"), 8), 42);
+    EXPECT_EQ(store.GetProfileInt(section, QStringLiteral("Missing"), -9), -9);
+}
+
+TEST_F(SettingsTest, UnreadableAndUnwritableStoreNeverStopsTonik)
+{
+    // A folder where the settings file should be can be neither read nor
+    // replaced, not even by root.
+    ASSERT_TRUE(QDir().mkpath(FileName()));
+    Run([](ColorPickerDialog& dialog) {
+        colorState.foreColor = 0x00123456;
+        dialog.reject();
+    });
+    EXPECT_EQ(colorState.backColor, 0x00FFFFFFu);
+    EXPECT_TRUE(QFileInfo(FileName()).isDir());
+    SettingsStore store(QStringLiteral("Kavon"), application);
+    store.WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("ForeColor"), 1);
+    EXPECT_FALSE(store.Flush());
+    QDir(FileName()).removeRecursively();
+}
+
+TEST_F(SettingsTest, WritingReplacesTheFileWhole)
+{
+    WriteFile("[Settings]\nForeColor=255\nBackColor=65280\n");
+    SettingsStore store(QStringLiteral("Kavon"), application);
+    store.WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("ForeColor"), 1);
+    ASSERT_TRUE(store.Flush());
+    EXPECT_EQ(Stored("ForeColor"), "1");
+    EXPECT_EQ(Stored("BackColor"), "65280");
+    // The new file was written beside the old one and renamed into place.
+    const QStringList left =
+        QDir(QFileInfo(FileName()).path()).entryList({application + QStringLiteral(".conf*")}, QDir::Files);
+    for (const QString& name : left)
+        EXPECT_TRUE(name == QFileInfo(FileName()).fileName() || name.endsWith(QStringLiteral(".lock")))
+            << name.toStdString();
+}
+
+}  // namespace
+}  // namespace tonik
