@@ -14,14 +14,19 @@ namespace {
 
 constexpr int32_t NO_PIXEL = -1;
 
+xcb_connection_t* X11Connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
 // Reads one pixel of the X root window in device coordinates; false when this
 // is not an X11 session or the request fails.
 bool ReadX11Pixel(int rootX, int rootY, int32_t& color)
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr)
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr)
         return false;
-    xcb_connection_t* connection = x11->connection();
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (screen == nullptr || (screen->root_depth != 24 && screen->root_depth != 32))
         return false;
@@ -41,11 +46,37 @@ bool ReadX11Pixel(int rootX, int rootY, int32_t& color)
     return true;
 }
 
+// The pointer's position on the X root window, in device pixels.
+bool QueryX11Pointer(int& rootX, int& rootY)
+{
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr)
+        return false;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (screen == nullptr)
+        return false;
+    xcb_query_pointer_reply_t* reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr);
+    if (reply == nullptr)
+        return false;
+    rootX = reply->root_x;
+    rootY = reply->root_y;
+    std::free(reply);
+    return true;
+}
+
 }  // namespace
 
 DevicePoint ToPrimaryDevicePixel(const QPointF& globalPosition)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
+    // Qt's logical positions of a scaled screen are whole numbers, which skip
+    // device pixels; on X11 the pointer's own device position is exact.
+    if (int rootX = 0, rootY = 0; screen != nullptr && QueryX11Pointer(rootX, rootY)) {
+        const qreal ratio = screen->devicePixelRatio();
+        return {rootX - int(std::lround(screen->geometry().x() * ratio)),
+                rootY - int(std::lround(screen->geometry().y() * ratio))};
+    }
     if (screen == nullptr)
         return {int(std::floor(globalPosition.x())), int(std::floor(globalPosition.y()))};
     const qreal ratio = screen->devicePixelRatio();

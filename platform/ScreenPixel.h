@@ -6,9 +6,10 @@
 
 namespace tonik {
 
-// The device pixel of the primary screen under a point given in Qt's global
-// (logical) coordinates, so that every device pixel of a scaled screen can be
-// reached.
+// The device pixel of the primary screen under the pointer, whose position
+// an event gave in Qt's global (logical) coordinates. On X11 the pointer's
+// device position is asked for, so that every device pixel of a scaled screen
+// can be reached.
 struct DevicePoint {
     int x = 0;
     int y = 0;

@@ -39,11 +39,39 @@ window_geometry() {
   WX=$X; WY=$Y; WW=$WIDTH; WH=$HEIGHT
 }
 
-# Screen position of a point given in dialog units (the dialog is 332 x 102).
+# Screen position of a point given in dialog units, fractions allowed (the
+# dialog is 332 x 102 units): sets SX and SY.
 dlu_to_screen() {
   window_geometry
-  SX=$(( WX + $1 * WW / 332 ))
-  SY=$(( WY + $2 * WH / 102 ))
+  SX=$(awk -v x="$1" -v o="$WX" -v w="$WW" 'BEGIN { printf "%d", o + x * w / 332 }')
+  SY=$(awk -v y="$2" -v o="$WY" -v h="$WH" 'BEGIN { printf "%d", o + y * h / 102 }')
+}
+
+# Dialog units of the centre of palette cell (row, column): sets CX and CY.
+palette_cell() {
+  CX=$(awk -v c="$2" 'BEGIN { print 10 + (c + 0.5) * 60 / 16 }')
+  CY=$(awk -v r="$1" 'BEGIN { print 35 + (r + 0.5) * 55 / 16 }')
+}
+
+# Shows an image window at a screen position and waits for it: sets PATCH.
+show_patch() {
+  display -geometry "+$2+$3" "$1" >/dev/null 2>&1 &
+  PATCH=$!
+  timeout 20 xdotool search --sync --onlyvisible --name 'ImageMagick' >/dev/null || fail "no image window"
+  sleep 0.3
+}
+
+# Drags the dropper from its icon to a screen point with a button (1 left, 3 right).
+drag_dropper() {
+  dlu_to_screen 19 24
+  xdotool mousemove --sync "$SX" "$SY" mousedown "$1"
+  sleep 0.2
+  xdotool mousemove --sync "$(( $2 + 3 ))" "$(( $3 + 3 ))"
+  sleep 0.1
+  xdotool mousemove --sync "$2" "$3"
+  sleep 0.2
+  xdotool mouseup "$1"
+  sleep 0.3
 }
 
 click_dlu() {
