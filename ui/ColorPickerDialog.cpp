@@ -101,6 +101,11 @@ bool ColorPickerDialog::OnInitDialog()
     cache.SetColors(IDC_GREEN_LABEL, 0, 0x00CCFFCC, 1);
     cache.SetColors(IDC_BLUE_LABEL, 0, 0x00FFCCCC, 1);
 
+    // The sample is always filled by its brush, so what lies beneath it need
+    // not be repainted with it.
+    if (sample != nullptr)
+        sample->setAttribute(Qt::WA_OpaquePaintEvent);
+
     paletteGrid = Bind<PaletteGrid>(this, IDC_PALETTE);
     swatch = Bind<ColorSwatch>(this, IDC_SWATCH);
     dropperIcon = Bind<RightClickButton>(this, IDC_DROPPER_ICON);
