@@ -132,9 +132,20 @@ bool VersionInfo::LoadFromFile(const char* path)
         // none, so its offsets are only tried when the file is a single chunk.
         const size_t end = lastPass ? held : (firstPass ? 0 : CHUNK);
         firstPass = false;
-        for (size_t candidate = 0; candidate < end; candidate += 4) {
+        // A block with the root key has its key's first character at offset 6,
+        // so only offsets where that character stands are parsed.
+        for (size_t candidate = 0; candidate < end && candidate + 6 < held;) {
+            const size_t searchEnd = std::min(end + 6, held);
+            const void* mark = std::memchr(data + candidate + 6, rootKey[0], searchEnd - candidate - 6);
+            if (mark == nullptr)
+                break;
+            const size_t at = size_t(static_cast<const uint8_t*>(mark) - data) - 6;
+            candidate = (at + 3) & ~size_t{3};
+            if (at % 4 != 0 || at >= end)
+                continue;
             const uint8_t* position = data + candidate;
             size_t available = held - candidate;
+            candidate += 4;
             std::unique_ptr<VersionBlock> hit = VersionBlock::Parse(position, available, rootKey);
             if (!hit)
                 continue;
