@@ -12,11 +12,6 @@
 
 namespace tonik {
 
-const char CLASS_BUTTON[] = "BUTTON";
-const char CLASS_EDIT[] = "EDIT";
-const char CLASS_STATIC[] = "STATIC";
-const char CLASS_TRACKBAR[] = "msctls_trackbar32";
-
 namespace {
 
 QString Text(const DialogItem& item)

@@ -87,6 +87,7 @@ void ColorPickerDialog::DoDataExchange()
 bool ColorPickerDialog::OnInitDialog()
 {
     TemplateDialog::OnInitDialog();
+    AddSystemMenu();
     setWindowIcon(bigIcon);
 
     for (QSlider* slider : {redSlider, greenSlider, blueSlider})

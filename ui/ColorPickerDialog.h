@@ -14,6 +14,7 @@
 #include "ui/CtlColorCache.h"
 
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QRadioButton;
 class QSlider;
@@ -69,6 +70,14 @@ public:
     void StartDropper();
     void OnButtonUp(QPointF globalPosition, int right);
 
+    // System commands: the window's own and the About box's.
+    static constexpr unsigned IDM_ABOUTBOX = 0x0010;
+    static constexpr unsigned SC_MINIMIZE = 0xF020;
+    static constexpr unsigned SC_CLOSE = 0xF060;
+    void OnSysCommand(unsigned command);
+    void ShowSystemMenu(QPoint globalPosition);
+    QMenu* systemMenu = nullptr;
+
     // The selection of the HTML code field as the user last made it; the
     // program's own writes clear it.
     int htmlSelectionStart = 0;
@@ -102,6 +111,7 @@ protected:
 
 private:
     void SetUpSlider(QSlider* slider);
+    void AddSystemMenu();
     void ConnectHandlers();
 };
 

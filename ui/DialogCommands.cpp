@@ -197,6 +197,11 @@ void ColorPickerDialog::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         OnButtonDown(event->position().toPoint(), event->button() == Qt::RightButton ? 1 : 0);
     TemplateDialog::mousePressEvent(event);
+    // A right press on the free background then opens the system menu.
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::RightButton && dropperActive == 0 && !(sample && sample->geometry().contains(point)) &&
+        swatch != nullptr && swatch->color == NO_COLOR)
+        ShowSystemMenu(event->globalPosition().toPoint());
 }
 
 void ColorPickerDialog::mouseReleaseEvent(QMouseEvent* event)

@@ -1,0 +1,57 @@
+// The dialog's own system menu: X11 gives an application no access to the
+// window manager's menu, so the dialog carries a popup with the window
+// commands and the entries Tonik appends, routed like system commands.
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QShortcut>
+
+#include "res/ResourceIds.h"
+#include "res/Strings.h"
+#include "ui/ColorPickerDialog.h"
+#include "version/AboutBox.h"
+
+namespace tonik {
+
+void ColorPickerDialog::AddSystemMenu()
+{
+    systemMenu = new QMenu(this);
+    auto add = [this](const QString& text, unsigned command) {
+        QAction* action = systemMenu->addAction(text);
+        connect(action, &QAction::triggered, this, [this, command] { OnSysCommand(command); });
+    };
+    add(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
+    add(QStringLiteral("&Close"), SC_CLOSE);
+    const std::string about = LoadStringResource(IDS_ABOUTBOX);
+    if (!about.empty()) {
+        systemMenu->addSeparator();
+        add(QString::fromStdString(about), IDM_ABOUTBOX);
+    }
+    for (const QKeySequence& key : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
+                                    QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    }
+}
+
+void ColorPickerDialog::ShowSystemMenu(QPoint globalPosition)
+{
+    if (systemMenu != nullptr)
+        systemMenu->popup(globalPosition);
+}
+
+void ColorPickerDialog::OnSysCommand(unsigned command)
+{
+    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
+        AboutBox about(this);
+        about.DoModal();
+        return;
+    }
+    switch (command & 0xFFF0) {
+    case SC_MINIMIZE: showMinimized(); break;
+    case SC_CLOSE: close(); break;
+    default: break;
+    }
+}
+
+}  // namespace tonik
