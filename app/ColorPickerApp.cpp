@@ -5,7 +5,6 @@
 
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
-#include "res/Icons.h"
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"
 
@@ -38,8 +37,6 @@ ColorPickerApp::ColorPickerApp(QString application) : application(std::move(appl
 bool ColorPickerApp::InitInstance()
 {
     SettingsStore store(QString::fromLatin1(SETTINGS_ORGANIZATION), application);
-    if (const QCursor cursor = LoadDropperCursor(); !cursor.pixmap().isNull())
-        dropperCursor = cursor;
 
     const QString section = QString::fromLatin1(SETTINGS_SECTION);
     colorState.foreground = store.GetProfileInt(section, QStringLiteral("Foreground"), colorState.foreground);

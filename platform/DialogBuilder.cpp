@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QIcon>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include "platform/CtlColorWidgets.h"
 #include "platform/DialogControls.h"
@@ -13,6 +13,20 @@
 namespace tonik {
 
 namespace {
+
+// Accepts decimal digits only, as a number edit control does.
+class DigitsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        for (const QChar c : input) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
 
 QString Text(const DialogItem& item)
 {
@@ -79,10 +93,8 @@ QWidget* MakeEdit(const DialogItem& item, QWidget* parent)
     edit->setReadOnly(item.style & ES_READONLY);
     edit->setFrame(item.style & WS_BORDER);
     edit->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    if (item.style & ES_NUMBER) {
-        static const QRegularExpression DIGITS(QStringLiteral("[0-9]*"));
-        edit->setValidator(new QRegularExpressionValidator(DIGITS, edit));
-    }
+    if (item.style & ES_NUMBER)
+        edit->setValidator(new DigitsValidator(edit));
     return edit;
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
 
 #include "color/ColorState.h"
 #include "color/HtmlCode.h"
@@ -88,7 +89,6 @@ bool ColorPickerDialog::OnInitDialog()
 {
     TemplateDialog::OnInitDialog();
     AddSystemMenu();
-    setWindowIcon(bigIcon);
 
     for (QSlider* slider : {redSlider, greenSlider, blueSlider})
         SetUpSlider(slider);
@@ -117,6 +117,17 @@ bool ColorPickerDialog::OnInitDialog()
     colorState.current = colorState.foreground != 0 ? colorState.foreColor : colorState.backColor;
     SelectEdited(colorState.foreground, true);
     return true;
+}
+
+void ColorPickerDialog::paintEvent(QPaintEvent* event)
+{
+    TemplateDialog::paintEvent(event);
+    // The window icon is decoded and handed to the window system once the
+    // dialog is on the screen, so that it does not delay the first paint.
+    if (!iconSet) {
+        iconSet = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(bigIcon); });
+    }
 }
 
 void ColorPickerDialog::SetUpSlider(QSlider* slider)

@@ -26,7 +26,7 @@ class PaletteGrid;
 class RightClickButton;
 enum class Channel;
 
-// The dropper cursor, loaded at start-up; none when it could not be loaded.
+// The dropper cursor, loaded for the first drag; none when it could not be loaded.
 extern std::optional<QCursor> dropperCursor;
 
 class ColorPickerDialog : public TemplateDialog, public CtlColorHandler, public NotifyHandler {
@@ -76,7 +76,7 @@ public:
     static constexpr unsigned SC_CLOSE = 0xF060;
     void OnSysCommand(unsigned command);
     void ShowSystemMenu(QPoint globalPosition);
-    QMenu* systemMenu = nullptr;
+    QMenu* SystemMenu();
 
     // The selection of the HTML code field as the user last made it; the
     // program's own writes clear it.
@@ -105,11 +105,14 @@ public:
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    bool iconSet = false;
+    QMenu* systemMenu = nullptr;
     void SetUpSlider(QSlider* slider);
     void AddSystemMenu();
     void ConnectHandlers();

@@ -3,6 +3,7 @@
 // button picks it.
 #include "color/ColorState.h"
 #include "platform/ScreenPixel.h"
+#include "res/Icons.h"
 #include "res/ResourceIds.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/ColorSwatch.h"
@@ -29,6 +30,11 @@ bool ColorPickerDialog::OnNotify(uintptr_t wParam, NMHDR* header, intptr_t*)
 
 void ColorPickerDialog::StartDropper()
 {
+    // Loaded at the first drag rather than at start-up, which it would slow.
+    if (!dropperCursor) {
+        if (const QCursor cursor = LoadDropperCursor(); !cursor.pixmap().isNull())
+            dropperCursor = cursor;
+    }
     if (dropperCursor)
         grabMouse(*dropperCursor);
     else

@@ -15,6 +15,18 @@ namespace tonik {
 
 void ColorPickerDialog::AddSystemMenu()
 {
+    for (const QKeySequence& key : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
+                                    QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
+    }
+}
+
+// The menu is made when it is first wanted, so that it costs the start nothing.
+QMenu* ColorPickerDialog::SystemMenu()
+{
+    if (systemMenu != nullptr)
+        return systemMenu;
     systemMenu = new QMenu(this);
     auto add = [this](const QString& text, unsigned command) {
         QAction* action = systemMenu->addAction(text);
@@ -27,17 +39,12 @@ void ColorPickerDialog::AddSystemMenu()
         systemMenu->addSeparator();
         add(QString::fromStdString(about), IDM_ABOUTBOX);
     }
-    for (const QKeySequence& key : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
-                                    QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
-        auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
-    }
+    return systemMenu;
 }
 
 void ColorPickerDialog::ShowSystemMenu(QPoint globalPosition)
 {
-    if (systemMenu != nullptr)
-        systemMenu->popup(globalPosition);
+    SystemMenu()->popup(globalPosition);
 }
 
 void ColorPickerDialog::OnSysCommand(unsigned command)

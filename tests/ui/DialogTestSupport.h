@@ -10,7 +10,6 @@
 
 #include "color/ColorState.h"
 #include "platform/Brush.h"
-#include "res/Icons.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/CtlColorCache.h"
 
@@ -21,7 +20,6 @@ protected:
     void SetUp() override
     {
         colorState = ColorState();
-        dropperCursor = LoadDropperCursor();
         brushesBefore = Brush::LiveCount();
     }
     void TearDown() override

@@ -31,8 +31,7 @@ struct AboutWatcher {
 TEST_F(DialogTest, SystemMenuEndsWithTheAboutEntry)
 {
     ColorPickerDialog& dialog = Open();
-    ASSERT_NE(dialog.systemMenu, nullptr);
-    const QList<QAction*> actions = dialog.systemMenu->actions();
+    const QList<QAction*> actions = dialog.SystemMenu()->actions();
     ASSERT_GE(actions.size(), 4);
     EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
     EXPECT_EQ(actions.back()->text(), QStringLiteral("&About Tonik..."));
