@@ -5,6 +5,8 @@
 #include <QTimer>
 
 #include "tests/ui/DialogTestSupport.h"
+#include "ui/PaletteGrid.h"
+#include <QLabel>
 #include "version/AboutBox.h"
 
 namespace tonik {
@@ -35,6 +37,18 @@ TEST_F(DialogTest, SystemMenuEndsWithTheAboutEntry)
     ASSERT_GE(actions.size(), 4);
     EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
     EXPECT_EQ(actions.back()->text(), QStringLiteral("&About Tonik..."));
+}
+
+TEST_F(DialogTest, RightClickOnTheFreeBackgroundOpensTheMenu)
+{
+    ColorPickerDialog& dialog = Open();
+    QTest::mouseClick(&dialog, Qt::RightButton, {}, dialog.sample->geometry().center());
+    EXPECT_FALSE(dialog.SystemMenu()->isVisible());  // the sample swaps instead
+    QTest::mouseClick(&dialog, Qt::RightButton, {}, dialog.paletteGrid->geometry().topLeft() + QPoint(1, 1));
+    EXPECT_FALSE(dialog.SystemMenu()->isVisible());  // a palette cell is picked instead
+    QTest::mouseClick(&dialog, Qt::RightButton, {}, QPoint(dialog.width() - 3, dialog.height() - 3));
+    EXPECT_TRUE(dialog.SystemMenu()->isVisible());
+    dialog.SystemMenu()->hide();
 }
 
 TEST_F(DialogTest, CommandsWhoseHighBitsAre0x10OpenTheAboutBox)
