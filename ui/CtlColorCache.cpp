@@ -34,12 +34,6 @@ bool CtlColorEntry::Update(uint32_t text, uint32_t back)
     return true;
 }
 
-CtlColorList::~CtlColorList()
-{
-    // The cache disposes of its entries itself; this catches any left over.
-    RemoveAll(1);
-}
-
 void CtlColorList::DeleteElement(void* element)
 {
     delete static_cast<CtlColorEntry*>(element);

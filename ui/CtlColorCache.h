@@ -33,8 +33,8 @@ private:
 
 class CtlColorList : public PtrList {
 public:
+    // The cache disposes of its entries itself, so the list does not own them.
     CtlColorList() : PtrList(0) {}
-    ~CtlColorList() override;
     void DeleteElement(void* element) override;
 };
 
