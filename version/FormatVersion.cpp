@@ -55,7 +55,7 @@ std::string VersionInfo::FormatVersion(const char* format, bool expandDefault)
         if (!open) {
             if (c == '%') {
                 open = true;
-                directive = "%";
+                directive.assign(1, '%');
                 minus = dot = false;
                 width = precision = 0;
             } else {
