@@ -1,6 +1,7 @@
 #include "platform/TemplateDialog.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QVariant>
 
@@ -51,6 +52,12 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event)
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // A focused push button takes Enter for itself, as the default
+            // button moves to it while it has the focus.
+            if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isVisible()) {
+                focused->click();
+                return;
+            }
             if (auto* ok = qobject_cast<QAbstractButton*>(GetDlgItem(IDOK)))
                 ok->click();
             else

@@ -222,6 +222,12 @@ TEST_F(DialogTest, FrontAndBackSelectTheRoleOnce)
     QTest::mouseClick(dialog.backButton, Qt::LeftButton);
     EXPECT_EQ(colorState.foreground, 0);
     EXPECT_EQ(Text(dialog.htmlEdit), "#FFFFFF");
+
+    // Arrow keys move between the two and select the role.
+    dialog.backButton->setFocus();
+    QTest::keyClick(dialog.backButton, Qt::Key_Up);
+    EXPECT_TRUE(dialog.frontButton->isChecked());
+    EXPECT_EQ(colorState.foreground, 1);
 }
 
 }  // namespace

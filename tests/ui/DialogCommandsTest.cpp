@@ -134,6 +134,15 @@ TEST_F(DialogTest, EnterAndEscapeEndTheDialog)
     dialog.show();
     dialog.close();
     EXPECT_EQ(dialog.result(), IDCANCEL);
+
+    // Enter on a focused push button presses that button instead.
+    dialog.setResult(0);
+    dialog.show();
+    Type(dialog.htmlEdit, "191ae6");
+    dialog.GetDlgItem(IDC_SAFE)->setFocus();
+    QTest::keyClick(dialog.GetDlgItem(IDC_SAFE), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Text(dialog.htmlEdit), "#0033FF");
 }
 
 // Finds the open colour chooser and ends it with the given colour.
