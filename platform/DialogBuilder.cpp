@@ -1,7 +1,5 @@
 #include "platform/DialogBuilder.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QValidator>

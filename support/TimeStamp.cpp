@@ -1,7 +1,6 @@
 #include "support/TimeStamp.h"
 
 #include <clocale>
-#include <cstring>
 #include <ctime>
 #include <locale.h>
 #include <memory>

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 
 #include "platform/File.h"
 #include "platform/LastError.h"
