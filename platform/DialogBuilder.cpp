@@ -57,9 +57,9 @@ QWidget* MakeButton(const DialogItem& item, QWidget* parent)
     }
 }
 
-QWidget* MakeStatic(const DialogItem& item, QWidget* parent, const IconLoader& icons, QSize size)
+// Gives a static its icon or text; also for a custom control that is a label.
+void FillStatic(QLabel* label, const DialogItem& item, const IconLoader& icons, QSize size)
 {
-    auto* label = new CtlColorLabel(parent);
     if ((item.style & SS_TYPEMASK) == SS_ICON) {
         // An icon static shows its icon at the icon's own size, top-left.
         if (icons) {
@@ -67,11 +67,10 @@ QWidget* MakeStatic(const DialogItem& item, QWidget* parent, const IconLoader& i
             label->setPixmap(icons(item.resourceId).pixmap(side, side));
         }
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
+        return;
     }
     label->setText(Text(item));
     label->setAlignment(StaticAlignment(item.style));
-    return label;
 }
 
 QWidget* MakeEdit(const DialogItem& item, QWidget* parent)
@@ -166,13 +165,15 @@ DialogUnits BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate,
         else if (item.className == CLASS_BUTTON)
             widget = MakeButton(item, dialog);
         else if (item.className == CLASS_STATIC)
-            widget = MakeStatic(item, dialog, icons, itemSize);
+            widget = new CtlColorLabel(dialog);
         else if (item.className == CLASS_EDIT)
             widget = MakeEdit(item, dialog);
         else if (item.className == CLASS_TRACKBAR)
             widget = MakeTrackbar(item, dialog);
         else
             widget = new QWidget(dialog);
+        if (auto* label = qobject_cast<QLabel*>(widget); label && item.className == CLASS_STATIC)
+            FillStatic(label, item, icons, itemSize);
         widget->setGeometry(QRect(topLeft, itemSize));
         SetDlgCtrlID(widget, item.id);
         widget->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);

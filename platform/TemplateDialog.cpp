@@ -24,7 +24,7 @@ void TemplateDialog::Create()
     if (created)
         return;
     created = true;
-    units = BuildDialog(this, dialogTemplate, factories, icons);
+    BuildDialog(this, dialogTemplate, factories, icons);
     // The hidden OK and Cancel buttons end the dialog as Enter and Escape do.
     if (auto* ok = qobject_cast<QAbstractButton*>(GetDlgItem(IDOK)))
         connect(ok, &QAbstractButton::clicked, this, [this] { done(IDOK); });

@@ -21,7 +21,6 @@ public:
     int DoModal();
 
     QWidget* GetDlgItem(int id) const;
-    const DialogUnits& Units() const { return units; }
     // Escape and the close box end the dialog with IDCANCEL.
     void reject() override;
 
@@ -40,7 +39,6 @@ protected:
 
 private:
     const DialogTemplate& dialogTemplate;
-    DialogUnits units;
     bool created = false;
 };
 

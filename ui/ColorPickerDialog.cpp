@@ -61,12 +61,7 @@ ColorPickerDialog::ColorPickerDialog(QWidget* parent) : TemplateDialog(MainDialo
     icons = LoadIconResource;
     factories[IDC_PALETTE] = [](const DialogItem&, QWidget* parent) { return new PaletteGrid(parent); };
     factories[IDC_SWATCH] = [](const DialogItem&, QWidget* parent) { return new ColorSwatch(parent); };
-    factories[IDC_DROPPER_ICON] = [](const DialogItem& item, QWidget* parent) {
-        auto* button = new RightClickButton(parent);
-        button->setPixmap(LoadIconResource(item.resourceId).pixmap(32, 32));
-        button->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return button;
-    };
+    factories[IDC_DROPPER_ICON] = [](const DialogItem&, QWidget* parent) { return new RightClickButton(parent); };
 }
 
 ColorPickerDialog::~ColorPickerDialog() = default;
@@ -141,20 +136,19 @@ void ColorPickerDialog::SetUpSlider(QSlider* slider)
     slider->setRange(0, 255);
 }
 
-void ColorPickerDialog::UpdateControls(uint8_t skipMask)
+std::array<ColorPickerDialog::ChannelControl, 3> ColorPickerDialog::ChannelControls() const
 {
-    colorState.EditedColor() = colorState.current;
-    const struct {
-        QLineEdit* edit;
-        QSlider* slider;
-        Channel channel;
-        uint8_t editBit;
-        uint8_t sliderBit;
-    } channels[] = {
+    return {{
         {redEdit, redSlider, Channel::Red, SKIP_RED_EDIT, SKIP_RED_SLIDER},
         {greenEdit, greenSlider, Channel::Green, SKIP_GREEN_EDIT, SKIP_GREEN_SLIDER},
         {blueEdit, blueSlider, Channel::Blue, SKIP_BLUE_EDIT, SKIP_BLUE_SLIDER},
-    };
+    }};
+}
+
+void ColorPickerDialog::UpdateControls(uint8_t skipMask)
+{
+    colorState.EditedColor() = colorState.current;
+    const auto channels = ChannelControls();
     for (const auto& c : channels) {
         if (!(skipMask & c.editBit))
             QuietSetText(c.edit, UIntToText(colorState.GetChannel(c.channel), 10, 0, ' '));

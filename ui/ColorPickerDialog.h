@@ -6,9 +6,11 @@
 #include <QCursor>
 #include <QIcon>
 #include <QPoint>
+#include <array>
 #include <cstdint>
 #include <optional>
 
+#include "color/ColorState.h"
 #include "platform/TemplateDialog.h"
 #include "platform/Window.h"
 #include "ui/CtlColorCache.h"
@@ -24,7 +26,7 @@ namespace tonik {
 class ColorSwatch;
 class PaletteGrid;
 class RightClickButton;
-enum class Channel;
+
 
 // The dropper cursor, loaded for the first drag; none when it could not be loaded.
 extern std::optional<QCursor> dropperCursor;
@@ -111,6 +113,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // The number field and slider of each channel, with their skip bits.
+    struct ChannelControl {
+        QLineEdit* edit;
+        QSlider* slider;
+        Channel channel;
+        uint8_t editBit;
+        uint8_t sliderBit;
+    };
+    std::array<ChannelControl, 3> ChannelControls() const;
+
     bool iconSet = false;
     QMenu* systemMenu = nullptr;
     void SetUpSlider(QSlider* slider);

@@ -25,20 +25,12 @@ namespace tonik {
 
 void ColorPickerDialog::ConnectHandlers()
 {
-    const struct {
-        QLineEdit* edit;
-        Channel channel;
-        uint8_t bit;
-    } fields[] = {
-        {blueEdit, Channel::Blue, SKIP_BLUE_EDIT},
-        {greenEdit, Channel::Green, SKIP_GREEN_EDIT},
-        {redEdit, Channel::Red, SKIP_RED_EDIT},
-    };
-    for (const auto& field : fields) {
-        if (field.edit == nullptr)
-            continue;
-        connect(field.edit, &QLineEdit::textChanged, this,
-                [this, field] { SetChannelFromEdit(field.edit, field.channel, field.bit); });
+    for (const ChannelControl& c : ChannelControls()) {
+        if (c.edit != nullptr)
+            connect(c.edit, &QLineEdit::textChanged, this,
+                    [this, c] { SetChannelFromEdit(c.edit, c.channel, c.editBit); });
+        if (c.slider != nullptr)
+            connect(c.slider, &QSlider::valueChanged, this, [this, c] { OnHScroll(c.slider); });
     }
     if (htmlEdit != nullptr) {
         connect(htmlEdit, &QLineEdit::textChanged, this, [this] { ApplyHtmlCode(); });
@@ -50,10 +42,6 @@ void ColorPickerDialog::ConnectHandlers()
             htmlSelectionStart = htmlEdit->hasSelectedText() ? htmlEdit->selectionStart() : 0;
             htmlSelectionEnd = htmlEdit->hasSelectedText() ? htmlEdit->selectionEnd() : 0;
         });
-    }
-    for (QSlider* slider : {redSlider, greenSlider, blueSlider}) {
-        if (slider != nullptr)
-            connect(slider, &QSlider::valueChanged, this, [this, slider] { OnHScroll(slider); });
     }
     auto onClick = [this](int id, void (ColorPickerDialog::*handler)()) {
         if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id)))
@@ -82,22 +70,13 @@ void ColorPickerDialog::SetChannelFromEdit(QLineEdit* edit, Channel channel, uin
 void ColorPickerDialog::OnHScroll(QSlider* source)
 {
     uint8_t mask = 0;
-    const struct {
-        QSlider* slider;
-        Channel channel;
-        uint8_t bit;
-    } sliders[] = {
-        {redSlider, Channel::Red, SKIP_RED_SLIDER},
-        {greenSlider, Channel::Green, SKIP_GREEN_SLIDER},
-        {blueSlider, Channel::Blue, SKIP_BLUE_SLIDER},
-    };
-    for (const auto& s : sliders) {
-        if (source != s.slider || !IsWindowEnabled(s.slider))
+    for (const ChannelControl& c : ChannelControls()) {
+        if (source != c.slider || !IsWindowEnabled(c.slider))
             continue;
-        const auto position = static_cast<uint8_t>(s.slider->value() & 0xFF);
-        if (position != colorState.GetChannel(s.channel)) {
-            colorState.SetChannel(s.channel, position);
-            mask |= s.bit;
+        const auto position = static_cast<uint8_t>(c.slider->value() & 0xFF);
+        if (position != colorState.GetChannel(c.channel)) {
+            colorState.SetChannel(c.channel, position);
+            mask |= c.sliderBit;
         }
     }
     if (mask != 0)
