@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 #include <QIcon>
-#include <QValidator>
+#include <QKeyEvent>
 
 #include "platform/CtlColorWidgets.h"
 #include "platform/DialogControls.h"
@@ -12,17 +12,26 @@ namespace tonik {
 
 namespace {
 
-// Accepts decimal digits only, as a number edit control does.
-class DigitsValidator : public QValidator {
+// Lets only digits be typed, as a number edit control does; text pasted or
+// dropped goes in as it is, and the field's owner reads what it can of it.
+class DigitKeysOnly : public QObject {
 public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        for (const QChar c : input) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return Invalid;
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Keys such as Ctrl+V are commands of the field, not typed characters.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        for (const QChar c : key->text()) {
+            if (c.isPrint() && (c < QLatin1Char('0') || c > QLatin1Char('9')))
+                return true;
         }
-        return Acceptable;
+        return false;
     }
 };
 
@@ -91,7 +100,7 @@ QWidget* MakeEdit(const DialogItem& item, QWidget* parent)
     edit->setFrame(item.style & WS_BORDER);
     edit->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     if (item.style & ES_NUMBER)
-        edit->setValidator(new DigitsValidator(edit));
+        edit->installEventFilter(new DigitKeysOnly(edit));
     return edit;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QKeyEvent>
 #include <QVariant>
 
@@ -11,6 +12,20 @@ namespace tonik {
 namespace {
 
 const char QUIET_PROPERTY[] = "tonikQuietWrite";
+
+// The checked button among the exclusive radio buttons that share button's
+// parent, or null when button is none or no button of its group is checked.
+QAbstractButton* CheckedOfGroup(QWidget* widget)
+{
+    auto* button = qobject_cast<QRadioButton*>(widget);
+    if (button == nullptr || !button->autoExclusive() || button->parentWidget() == nullptr)
+        return nullptr;
+    for (QRadioButton* sibling : button->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling->autoExclusive() && sibling->isChecked())
+            return sibling;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -71,6 +86,28 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event)
         }
     }
     QDialog::keyPressEvent(event);
+}
+
+bool TemplateDialog::focusNextPrevChild(bool next)
+{
+    QWidget* const from = focusWidget();
+    QAbstractButton* const fromGroup = CheckedOfGroup(from);
+    // Each step moves the focus once along a finite chain.
+    const qsizetype widgets = findChildren<QWidget*>().size();
+    for (qsizetype steps = 0; steps <= widgets; ++steps) {
+        if (!QDialog::focusNextPrevChild(next))
+            return false;
+        QWidget* const at = focusWidget();
+        QAbstractButton* const checked = CheckedOfGroup(at);
+        if (checked == nullptr || at == from)
+            return true;
+        if (checked == fromGroup)
+            continue;  // still inside the group Tab is leaving
+        if (at != checked)
+            checked->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return true;
 }
 
 void TemplateDialog::reject()

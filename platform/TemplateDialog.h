@@ -36,6 +36,9 @@ protected:
     IconLoader icons;
 
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab to a group of radio buttons lands on its checked button, and the
+    // next Tab leaves the group, as the dialog manager tabs.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     const DialogTemplate& dialogTemplate;

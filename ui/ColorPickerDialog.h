@@ -74,6 +74,7 @@ public:
 
     // System commands: the window's own and the About box's.
     static constexpr unsigned IDM_ABOUTBOX = 0x0010;
+    static constexpr unsigned SC_MOVE = 0xF010;
     static constexpr unsigned SC_MINIMIZE = 0xF020;
     static constexpr unsigned SC_CLOSE = 0xF060;
     void OnSysCommand(unsigned command);
@@ -111,6 +112,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The second press of a double click is not a press: it swaps and picks nothing.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // The number field and slider of each channel, with their skip bits.

@@ -190,6 +190,11 @@ void ColorPickerDialog::mouseReleaseEvent(QMouseEvent* event)
     TemplateDialog::mouseReleaseEvent(event);
 }
 
+void ColorPickerDialog::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 void ColorPickerDialog::mouseMoveEvent(QMouseEvent* event)
 {
     OnMouseMove(event->globalPosition(), event->position().toPoint());

@@ -19,4 +19,9 @@ void RightClickButton::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+void RightClickButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 }  // namespace tonik

@@ -17,6 +17,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // A double click is not a second press: it notifies nothing.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 }  // namespace tonik

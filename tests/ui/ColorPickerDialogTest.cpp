@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QLabel>
 
 #include "res/ResourceIds.h"
@@ -147,6 +148,16 @@ TEST_F(DialogTest, NumberFieldsSetTheirChannelAndKeepWhatWasTyped)
     EXPECT_EQ(Text(dialog.blueEdit), "12");
     EXPECT_EQ(colorState.GetChannel(Channel::Blue), 12);
     EXPECT_EQ(colorState.backColor, colorState.current);
+
+    // Pasted text is not filtered: it is read with the automatic radix.
+    for (const auto& [pasted, value] : {std::pair{" 12", 12}, {"0x1F", 31}, {"-1", 255}}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(pasted));
+        dialog.blueEdit->setFocus();
+        dialog.blueEdit->selectAll();
+        QTest::keyClick(dialog.blueEdit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Text(dialog.blueEdit), pasted);
+        EXPECT_EQ(colorState.GetChannel(Channel::Blue), value) << pasted;
+    }
 }
 
 TEST_F(DialogTest, HtmlCodeFieldKeepsTheTypedText)

@@ -98,6 +98,52 @@ TEST_F(DialogTest, PressesOnTheSampleSwapWithEitherButton)
     EXPECT_TRUE(dialog.frontButton->isChecked());
 }
 
+TEST_F(DialogTest, DoubleClicksActOnce)
+{
+    colorState.foreColor = 0x00000080;
+    ColorPickerDialog& dialog = Open();
+    // What a fast double click delivers: press, release, double click, release.
+    auto doubleClick = [&](QWidget* target, Qt::MouseButton button, QPoint at) {
+        QTest::mouseClick(target, button, {}, at);
+        QTest::mouseDClick(target, button, {}, at);
+        QTest::mouseRelease(target, button, {}, at);
+    };
+    doubleClick(&dialog, Qt::LeftButton, dialog.sample->geometry().center());
+    EXPECT_EQ(colorState.foreColor, 0x00FFFFFFu);  // swapped once
+    EXPECT_EQ(colorState.backColor, 0x00000080u);
+
+    doubleClick(&dialog, Qt::RightButton, CellCentre(dialog, 2, 13));
+    EXPECT_EQ(colorState.backColor, PALETTE_CELLS[2 * 16 + 13]);
+    EXPECT_EQ(colorState.foreground, 0);
+
+    // The dropper icon: one drag, ended by the first release.
+    doubleClick(dialog.dropperIcon, Qt::LeftButton, QPoint(2, 2));
+    EXPECT_EQ(colorState.foreground, 1);
+    EXPECT_EQ(dialog.dropperActive, 0);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(DialogTest, TabReachesTheCheckedRadioButtonOnly)
+{
+    ColorPickerDialog& dialog = Open();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QWidget* safe = dialog.GetDlgItem(IDC_SAFE);
+    for (QRadioButton* checked : {dialog.backButton, dialog.frontButton}) {
+        dialog.SelectEdited(checked == dialog.frontButton ? 1 : 0, true);
+        dialog.blueEdit->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), checked);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), safe);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), checked);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), dialog.blueEdit);
+    }
+    EXPECT_EQ(colorState.foreground, 1);  // tabbing checks nothing
+}
+
 TEST_F(DialogTest, QuietUpdatesKeepTheFocusAndTheTyping)
 {
     ColorPickerDialog& dialog = Open();
