@@ -38,17 +38,6 @@ bool FileExists(const char* path)
     return true;
 }
 
-std::string GetModuleFileName()
-{
-    char buffer[PATH_MAX] = {};
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) {
-        SetErrnoError();
-        return {};
-    }
-    return std::string(buffer, size_t(n));
-}
-
 ReadFile::ReadFile(const char* path)
 {
     fd = path ? open(path, O_RDONLY | O_CLOEXEC) : -1;

@@ -12,8 +12,9 @@ namespace tonik {
 // True when path names an existing file system object.
 bool FileExists(const char* path);
 
-// The running executable's path, or an empty string.
-std::string GetModuleFileName();
+// The running executable's own image. Opened through this link it is the file
+// that runs, even after a package upgrade has replaced or removed its path.
+inline constexpr char RUNNING_IMAGE[] = "/proc/self/exe";
 
 // A file opened for sequential reading. Move-only; closes on destruction.
 class ReadFile {

@@ -7,8 +7,6 @@ uint32_t GetSysColor(SysColorIndex index)
     switch (index) {
     case COLOR_WINDOW: return 0x00FFFFFF;
     case COLOR_WINDOWTEXT: return 0x00000000;
-    case COLOR_BTNFACE: return 0x00F0F0F0;
-    case COLOR_BTNTEXT: return 0x00000000;
     }
     return 0;
 }

@@ -5,9 +5,9 @@
 
 namespace tonik {
 
-enum SysColorIndex { COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8, COLOR_BTNFACE = 15, COLOR_BTNTEXT = 18 };
+enum SysColorIndex { COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8 };
 
-// The classic light scheme: window white, text black, button face light grey.
+// The classic light scheme: window white, text black.
 // Fixed, so that the colours a first run starts with do not depend on the
 // desktop theme of the moment.
 uint32_t GetSysColor(SysColorIndex index);

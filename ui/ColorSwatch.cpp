@@ -26,7 +26,7 @@ void ColorSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (color == NO_COLOR) {
-        painter.fillRect(rect(), palette().button());
+        painter.fillRect(rect(), palette().window());  // the dialog's face
         return;
     }
     const Brush brush = Brush::CreateSolid(static_cast<uint32_t>(color));

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
+#include <QWindow>
 
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
@@ -20,6 +21,10 @@ void ColorPickerDialog::AddSystemMenu()
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
     }
+    // Help (F1): Tonik's one piece of help is its About box, reachable even
+    // where the window manager keeps Alt+Space for itself.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
 }
 
 // The menu is made when it is first wanted, so that it costs the start nothing.
@@ -32,6 +37,7 @@ QMenu* ColorPickerDialog::SystemMenu()
         QAction* action = systemMenu->addAction(text);
         connect(action, &QAction::triggered, this, [this, command] { OnSysCommand(command); });
     };
+    add(QStringLiteral("&Move"), SC_MOVE);
     add(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
     add(QStringLiteral("&Close"), SC_CLOSE);
     const std::string about = LoadStringResource(IDS_ABOUTBOX);
@@ -55,6 +61,11 @@ void ColorPickerDialog::OnSysCommand(unsigned command)
         return;
     }
     switch (command & 0xFFF0) {
+    case SC_MOVE:
+        // The window manager moves the window with the pointer, on X11 and Wayland alike.
+        if (QWindow* window = windowHandle())
+            window->startSystemMove();
+        break;
     case SC_MINIMIZE: showMinimized(); break;
     case SC_CLOSE: close(); break;
     default: break;

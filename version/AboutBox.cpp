@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "platform/DlgTemplateReader.h"
-#include "platform/SysColor.h"
 #include "res/Icons.h"
 #include "res/ResourceIds.h"
 #include "version/AboutTemplate.h"
@@ -36,9 +35,11 @@ QString ForDisplay(const QString& text)
 
 AboutBox::AboutBox(QWidget* parent)
     : TemplateDialog(AboutDialogTemplate(), parent),
-      textColor(GetSysColor(COLOR_BTNTEXT)),
-      backgroundColor(GetSysColor(COLOR_BTNFACE)),
-      backgroundBrush(Brush::CreateSolid(GetSysColor(COLOR_BTNFACE)))
+      // The field wears the dialog's own face and text colours, so that it
+      // follows a dark theme as the dialog does.
+      textColor(QColorToColorRef(palette().color(QPalette::WindowText))),
+      backgroundColor(QColorToColorRef(palette().color(QPalette::Window))),
+      backgroundBrush(Brush::CreateSolid(backgroundColor))
 {
     // Icon 128 is not among Tonik's resources: the box shows Tonik's own icon.
     icons = [](int id) { return LoadIconResource(id == IDI_ABOUT_ICON ? int(IDR_MAINFRAME) : id); };

@@ -87,10 +87,7 @@ bool VersionInfo::LoadFromModule(const void* module)
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;
     }
-    const std::string path = GetModuleFileName();
-    if (path.empty())
-        return false;
-    return LoadFromFile(path.c_str());
+    return LoadFromFile(RUNNING_IMAGE);
 }
 
 bool VersionInfo::LoadFromFile(const char* path)

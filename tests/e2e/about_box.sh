@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # The system menu opens with Alt+Space, its last entry opens the About box,
 # and the About text, selected and copied, holds Tonik's version lines and
-# the build's date.
+# the build's date, also when the executable was removed after it started
+# (as a package upgrade replaces it).
 set -euo pipefail
-TONIK=$1
+BUILT=$1
 . "$(dirname "$0")/lib.sh"
 
+upgraded=$(mktemp -d)
+TONIK=$upgraded/tonik
+cp "$BUILT" "$TONIK"
 start_tonik
+rm "$TONIK"
 xdotool key alt+space
 sleep 0.4
 xdotool key a
@@ -20,7 +25,7 @@ sleep 0.3
 text=$(xclip -o -selection clipboard | tr -d '\r')
 # The build line is the compile time of the build, which is the day the
 # executable was linked, or the day before when the build ran over midnight.
-linked=$(stat -c %Y "$TONIK")
+linked=$(stat -c %Y "$BUILT")
 expected_date="($(LC_ALL=C date -d "@$linked" +%Y-%b-%d)|$(LC_ALL=C date -d "@$(( linked - 86400 ))" +%Y-%b-%d))"
 mapfile -t lines <<<"$text"
 [ "${#lines[@]}" -eq 4 ] || fail "About text has ${#lines[@]} lines: $text"
@@ -32,4 +37,5 @@ xdotool key Escape
 sleep 0.3
 xdotool key Escape
 wait_tonik
+rmdir "$upgraded"
 echo "about box: ok"

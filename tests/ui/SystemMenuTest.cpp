@@ -5,7 +5,9 @@
 #include <QTimer>
 
 #include "tests/ui/DialogTestSupport.h"
+#include "ui/ColorSwatch.h"
 #include "ui/PaletteGrid.h"
+#include "ui/PaletteTable.h"
 #include <QLabel>
 #include "version/AboutBox.h"
 
@@ -37,6 +39,40 @@ TEST_F(DialogTest, SystemMenuEndsWithTheAboutEntry)
     ASSERT_GE(actions.size(), 4);
     EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
     EXPECT_EQ(actions.back()->text(), QStringLiteral("&About Tonik..."));
+    // The window commands come in the order of a standard window menu.
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("&Move"));
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("Mi&nimize"));
+    EXPECT_EQ(actions[2]->text(), QStringLiteral("&Close"));
+}
+
+TEST_F(DialogTest, F1OpensTheAboutBox)
+{
+    ColorPickerDialog& dialog = Open();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    AboutWatcher watcher;
+    QTest::keyClick(dialog.redEdit, Qt::Key_F1);
+    EXPECT_EQ(watcher.caption, "About ");
+}
+
+TEST_F(DialogTest, EmptySwatchAndAboutTextWearTheThemeFace)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x22, 0x24));
+    dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+    QApplication::setPalette(dark);
+    {
+        ColorPickerDialog& dialog = Open();
+        ASSERT_EQ(dialog.swatch->color, NO_COLOR);
+        const QImage swatch = dialog.swatch->grab().toImage();
+        EXPECT_EQ(swatch.pixelColor(swatch.width() / 2, swatch.height() / 2), QColor(0x20, 0x22, 0x24));
+        AboutBox box;
+        EXPECT_EQ(box.backgroundColor, 0x00242220u);
+        EXPECT_EQ(box.textColor, 0x00EEEEEEu);
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(DialogTest, RightClickOnTheFreeBackgroundOpensTheMenu)
