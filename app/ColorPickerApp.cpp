@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QSessionManager>
 
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
+#include "platform/QuitSignals.h"
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"
 
@@ -49,9 +52,13 @@ bool ColorPickerApp::InitInstance()
 
     ColorPickerDialog dialog;
     dialog.Create();
+    // The end of the desktop session ends the dialog as Escape would, so the
+    // colours of this run are saved.
+    const QuitSignals quitSignals([&dialog] { dialog.reject(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog, [&dialog] { dialog.reject(); });
     if (beforeModal)
         beforeModal(dialog);
-    dialog.DoModal();  // however it ended, the colours are saved
+    dialog.DoModal();  // however it ended, the colours are saved; failures are not shown
 
     store.WriteProfileInt(section, QStringLiteral("Foreground"), colorState.foreground);
     store.WriteProfileInt(section, QStringLiteral("ForeColor"), static_cast<int32_t>(colorState.foreColor));

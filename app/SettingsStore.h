@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QString>
 #include <cstdint>
+#include <map>
+#include <optional>
 
 namespace tonik {
 
@@ -17,14 +19,19 @@ public:
     int32_t GetProfileInt(const QString& section, const QString& name, int32_t defaultValue);
     // Stores the value as a signed decimal integer; written out by Flush.
     void WriteProfileInt(const QString& section, const QString& name, int32_t value);
-    // Writes everything at once, replacing the file only when the new one is
-    // complete. False when the store cannot be written.
+    // Writes the values whose number differs from what the file held when
+    // they were read, or that it did not hold as a number, into the file as
+    // it is now: values another Tonik changed meanwhile are kept. The file is
+    // replaced whole or not at all; false when it could not be.
     bool Flush();
 
     QString FileName() const { return settings.fileName(); }
 
 private:
     QSettings settings;
+    // What each value read held: its number, or nothing when it was not a valid one.
+    std::map<QString, std::optional<int32_t>> held;
+    std::map<QString, int32_t> written;
 };
 
 }  // namespace tonik

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <csignal>
 #include <QFile>
 #include <QRadioButton>
 #include <QSettings>
@@ -9,6 +10,7 @@
 #include "app/ColorPickerApp.h"
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
+#include "platform/SaveFile.h"
 #include "platform/TemplateDialog.h"
 #include "ui/ColorPickerDialog.h"
 
@@ -83,8 +85,9 @@ TEST_F(SettingsTest, StoredValuesComeBackAndAreWrittenBackAsTheyWere)
     });
     EXPECT_EQ(Stored("Foreground"), "7");  // no role was chosen
     EXPECT_EQ(Stored("ForeColor"), "-16777216");
-    EXPECT_EQ(Stored("BackColor"), "-1");
+    EXPECT_EQ(Stored("BackColor"), "4294967295");  // the same number: left as it was written
     EXPECT_EQ(Stored("CustColor03"), "255");
+    EXPECT_EQ(Stored("CustColor04"), "0");  // missing at the start: written
 
     Run([](ColorPickerDialog& dialog) {
         dialog.OnBack();
@@ -123,6 +126,64 @@ TEST_F(SettingsTest, UnreadableAndUnwritableStoreNeverStopsTonik)
     store.WriteProfileInt(QStringLiteral("Settings"), QStringLiteral("ForeColor"), 1);
     EXPECT_FALSE(store.Flush());
     QDir(FileName()).removeRecursively();
+}
+
+TEST_F(SettingsTest, TwoWindowsKeepEachOthersChanges)
+{
+    WriteFile("[Settings]\nForeground=1\nForeColor=1\nBackColor=2\n; kept\n");
+    const QString section = QStringLiteral("Settings");
+    SettingsStore first(QStringLiteral("Kavon"), application);
+    SettingsStore second(QStringLiteral("Kavon"), application);
+    for (SettingsStore* store : {&first, &second}) {
+        for (const char* name : {"Foreground", "ForeColor", "BackColor"})
+            store->GetProfileInt(section, QLatin1String(name), 0);
+    }
+    // The first changes the text colour, the second the background; both
+    // change the role, and the last close wins it.
+    first.WriteProfileInt(section, QStringLiteral("ForeColor"), 0x123456);
+    first.WriteProfileInt(section, QStringLiteral("BackColor"), 2);
+    first.WriteProfileInt(section, QStringLiteral("Foreground"), 0);
+    second.WriteProfileInt(section, QStringLiteral("ForeColor"), 1);
+    second.WriteProfileInt(section, QStringLiteral("BackColor"), 0x654321);
+    second.WriteProfileInt(section, QStringLiteral("Foreground"), 7);
+    ASSERT_TRUE(first.Flush());
+    ASSERT_TRUE(second.Flush());
+    EXPECT_EQ(Stored("ForeColor"), QString::number(0x123456));
+    EXPECT_EQ(Stored("BackColor"), QString::number(0x654321));
+    EXPECT_EQ(Stored("Foreground"), "7");
+    QFile file(FileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("; kept\n"));
+}
+
+TEST_F(SettingsTest, AFailedSaveKeepsTheOldFileAndEndsNormally)
+{
+    const QByteArray old = "[Settings]\nForeground=1\nForeColor=255\nBackColor=65280\nCustColor00=5\n";
+    WriteFile(old);
+    SetSaveFaultForTesting([](SaveStep step) { return step == SaveStep::Write ? ENOSPC : 0; });
+    Run([](ColorPickerDialog& dialog) {
+        colorState.current = 0x00ABCDEF;
+        dialog.UpdateControls(0);
+        dialog.reject();
+    });
+    SetSaveFaultForTesting(nullptr);
+    QFile file(FileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+}
+
+TEST_F(SettingsTest, TheEndOfTheSessionSavesTheRun)
+{
+    for (int quit : {SIGTERM, SIGHUP, SIGINT}) {
+        QFile::remove(FileName());
+        colorState = ColorState();
+        Run([quit](ColorPickerDialog& dialog) {
+            colorState.current = 0x00000000u + quit;
+            dialog.UpdateControls(0);
+            raise(quit);  // handled on the event loop, which then ends the dialog
+        });
+        EXPECT_EQ(Stored("BackColor"), QString::number(quit)) << quit;
+    }
 }
 
 TEST_F(SettingsTest, WritingReplacesTheFileWhole)

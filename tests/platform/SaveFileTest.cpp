@@ -1,0 +1,125 @@
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/SaveFile.h"
+
+namespace tonik {
+namespace {
+
+class SaveFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/tonik-save-XXXXXX";
+        folder = mkdtemp(pattern);
+        path = folder + "/tonik.conf";
+    }
+    void TearDown() override
+    {
+        SetSaveFaultForTesting(nullptr);
+        std::system(("rm -rf '" + folder + "'").c_str());
+    }
+    std::string Content() const
+    {
+        std::string text;
+        EXPECT_TRUE(ReadFileContent(path, text));
+        return text;
+    }
+    int Entries() const
+    {
+        int count = 0;
+        DIR* dir = opendir(folder.c_str());
+        while (const dirent* entry = readdir(dir))
+            count += entry->d_name[0] != '.';
+        closedir(dir);
+        return count;
+    }
+    std::string folder;
+    std::string path;
+};
+
+const std::string OLD = "[Settings]\nForeColor=255\nBackColor=65280\n";
+const std::string NEW = "[Settings]\nForeColor=1\nBackColor=2\nCustColor00=3\n";
+
+TEST_F(SaveFileTest, AFailureAtAnyStepLeavesTheOldFileAsItWas)
+{
+    ASSERT_TRUE(ReplaceFileContent(path, OLD));
+    for (SaveStep failing : {SaveStep::Open, SaveStep::Write, SaveStep::Sync, SaveStep::Close, SaveStep::Rename}) {
+        for (int error : {ENOSPC, EDQUOT, EIO}) {
+            SetSaveFaultForTesting([=](SaveStep step) { return step == failing ? error : 0; });
+            EXPECT_FALSE(ReplaceFileContent(path, NEW)) << int(failing);
+            SetSaveFaultForTesting(nullptr);
+            EXPECT_EQ(Content(), OLD) << int(failing);
+            EXPECT_EQ(Entries(), 1) << "a temporary was left behind at step " << int(failing);
+        }
+    }
+    // A write that fails after a first part went through.
+    int writes = 0;
+    SetSaveFaultForTesting([&](SaveStep step) { return step == SaveStep::Write && ++writes > 1 ? ENOSPC : 0; });
+    EXPECT_TRUE(ReplaceFileContent(path, NEW));  // one write was enough
+    SetSaveFaultForTesting(nullptr);
+    EXPECT_EQ(Content(), NEW);
+}
+
+TEST_F(SaveFileTest, AShortWriteOnAFullDiskLeavesTheOldFile)
+{
+    ASSERT_TRUE(ReplaceFileContent(path, OLD));
+    const std::string big(200000, 'x');
+    // The file-size limit makes the kernel cut the write short, then refuse it,
+    // as a full disk or a quota does.
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(ReplaceFileContent(path, big) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Content(), OLD);
+    EXPECT_EQ(Entries(), 1);
+}
+
+TEST_F(SaveFileTest, AKilledSaveLeavesTheOldOrTheNewFileWhole)
+{
+    ASSERT_TRUE(ReplaceFileContent(path, OLD));
+    const std::string longer = NEW + std::string(30000, ';') + "\n";
+    for (int round = 0; round < 30; ++round) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (;;) {
+                ReplaceFileContent(path, longer);
+                ReplaceFileContent(path, OLD);
+            }
+        }
+        usleep(useconds_t(500 + (round * 7919) % 5000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = Content();
+        EXPECT_TRUE(now == OLD || now == longer) << "round " << round << ": " << now.size() << " bytes";
+    }
+}
+
+TEST_F(SaveFileTest, ReplacingKeepsTheFileMode)
+{
+    ASSERT_TRUE(ReplaceFileContent(path, OLD));
+    chmod(path.c_str(), 0640);
+    ASSERT_TRUE(ReplaceFileContent(path, NEW));
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    std::string text = "left";
+    EXPECT_TRUE(ReadFileContent(folder + "/missing", text));
+    EXPECT_EQ(text, "");
+    EXPECT_FALSE(ReadFileContent(folder, text));  // a folder is no file
+}
+
+}  // namespace
+}  // namespace tonik
