@@ -51,6 +51,7 @@ bool ColorPickerApp::InitInstance()
     }
 
     ColorPickerDialog dialog;
+    dialog.contrastShown = store.GetProfileInt(section, QStringLiteral("ShowContrast"), 1) != 0;
     dialog.Create();
     // The end of the desktop session ends the dialog as Escape would, so the
     // colours of this run are saved.
@@ -65,6 +66,7 @@ bool ColorPickerApp::InitInstance()
     store.WriteProfileInt(section, QStringLiteral("BackColor"), static_cast<int32_t>(colorState.backColor));
     for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i)
         store.WriteProfileInt(section, CustomColorName(i), static_cast<int32_t>(colorState.customColors[size_t(i)]));
+    store.WriteProfileInt(section, QStringLiteral("ShowContrast"), dialog.contrastShown ? 1 : 0);
     store.Flush();
     return false;
 }

@@ -7,12 +7,14 @@
 #include <QTimer>
 
 #include "color/ColorState.h"
+#include "color/Contrast.h"
 #include "color/HtmlCode.h"
 #include "res/Icons.h"
 #include "res/MainDialogTemplate.h"
 #include "res/ResourceIds.h"
 #include "support/NumberText.h"
 #include "ui/ColorSwatch.h"
+#include "ui/ContrastStrip.h"
 #include "ui/PaletteGrid.h"
 #include "ui/RightClickButton.h"
 
@@ -106,6 +108,11 @@ bool ColorPickerDialog::OnInitDialog()
     swatch = Bind<ColorSwatch>(this, IDC_SWATCH);
     dropperIcon = Bind<RightClickButton>(this, IDC_DROPPER_ICON);
 
+    // The contrast strip sits below the template's controls, outside its rectangle.
+    templateSize = size();
+    contrastStrip = new ContrastStrip(this, MainDialogTemplate().cy, MainDialogTemplate().cx);
+    ShowContrast(contrastShown);
+
     ConnectHandlers();
     setMouseTracking(true);
 
@@ -162,6 +169,33 @@ void ColorPickerDialog::UpdateControls(uint8_t skipMask)
             QuietSetPosition(c.slider, colorState.GetChannel(c.channel));
     }
     cache.SetColors(IDC_SAMPLE, colorState.foreColor, colorState.backColor, 1);
+    UpdateContrast();
+}
+
+void ColorPickerDialog::UpdateContrast()
+{
+    if (contrastStrip != nullptr)
+        contrastStrip->ShowContrast(colorState.foreColor, colorState.backColor);
+    if (sample == nullptr)
+        return;
+    const QString description = QStringLiteral("Text %1 on background %2, contrast %3:1")
+                                    .arg(QString::fromStdString(FormatHtmlCode(colorState.foreColor)),
+                                         QString::fromStdString(FormatHtmlCode(colorState.backColor)),
+                                         QString::fromStdString(FormatContrastRatio(
+                                             ContrastRatio(colorState.foreColor, colorState.backColor))));
+    if (sample->accessibleDescription() != description)
+        sample->setAccessibleDescription(description);
+}
+
+void ColorPickerDialog::ShowContrast(bool shown)
+{
+    contrastShown = shown;
+    if (showContrastAction != nullptr)
+        showContrastAction->setChecked(shown);
+    if (contrastStrip == nullptr)
+        return;
+    contrastStrip->setVisible(shown);
+    setFixedSize(templateSize.width(), templateSize.height() + (shown ? contrastStrip->height() : 0));
 }
 
 void ColorPickerDialog::SelectEdited(int32_t n, bool force)

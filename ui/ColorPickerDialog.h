@@ -15,6 +15,7 @@
 #include "platform/Window.h"
 #include "ui/CtlColorCache.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QLineEdit;
@@ -24,6 +25,7 @@ class QSlider;
 namespace tonik {
 
 class ColorSwatch;
+class ContrastStrip;
 class PaletteGrid;
 class RightClickButton;
 
@@ -49,6 +51,12 @@ public:
     void ApplyHtmlCode();
     // Rounds current to the web-safe palette and refreshes every control.
     void SnapWebSafe();
+    // Shows or hides the contrast strip; hidden, the dialog has the template's size.
+    void ShowContrast(bool shown);
+    // Moves current to the nearest colour readable on the other colour.
+    void OnFix();
+    // Puts the pair on the clipboard as CSS.
+    void OnCopyCss();
 
     HBRUSH OnCtlColor(ControlDC& dc, QWidget* control, unsigned type) override;
     bool OnNotify(uintptr_t wParam, NMHDR* header, intptr_t* result) override;
@@ -104,6 +112,8 @@ public:
     RightClickButton* dropperIcon = nullptr;
     int32_t dropperActive = 0;
     CtlColorCache cache;
+    ContrastStrip* contrastStrip = nullptr;
+    bool contrastShown = true;  // set before Create to start with the strip hidden
 
 protected:
     void DoDataExchange() override;
@@ -128,6 +138,10 @@ private:
 
     bool iconSet = false;
     QMenu* systemMenu = nullptr;
+    QAction* showContrastAction = nullptr;
+    QSize templateSize;
+    // Follows the two colours in the contrast strip and the sample's description.
+    void UpdateContrast();
     void SetUpSlider(QSlider* slider);
     void AddSystemMenu();
     void ConnectHandlers();

@@ -11,12 +11,14 @@
 #include <QSlider>
 
 #include "color/ColorState.h"
+#include "color/Contrast.h"
 #include "platform/ScreenPixel.h"
 #include "platform/TemplateDialog.h"
 #include "res/ResourceIds.h"
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/ColorSwatch.h"
+#include "ui/ContrastStrip.h"
 #include "ui/PaletteGrid.h"
 #include "ui/PaletteTable.h"
 #include "ui/RightClickButton.h"
@@ -52,6 +54,8 @@ void ColorPickerDialog::ConnectHandlers()
     onClick(IDC_PAL, &ColorPickerDialog::OnPal);
     if (dropperIcon != nullptr)
         connect(dropperIcon, &RightClickButton::clicked, this, &ColorPickerDialog::OnDropperClicked);
+    if (contrastStrip != nullptr)
+        connect(contrastStrip->fixButton, &QPushButton::clicked, this, &ColorPickerDialog::OnFix);
     onClick(IDC_BACK, &ColorPickerDialog::OnBack);
     onClick(IDC_FRONT, &ColorPickerDialog::OnFront);
 }
@@ -123,6 +127,21 @@ void ColorPickerDialog::OnPal()
         return;
     colorState.current = QColorToColorRef(chooser.selectedColor());
     UpdateControls(0);
+}
+
+void ColorPickerDialog::OnFix()
+{
+    const uint32_t other = colorState.foreground != 0 ? colorState.backColor : colorState.foreColor;
+    const std::optional<uint32_t> fixed = FixContrast(colorState.current, other);
+    if (!fixed)
+        return;
+    colorState.current = *fixed & 0x00FFFFFFu;
+    UpdateControls(0);
+}
+
+void ColorPickerDialog::OnCopyCss()
+{
+    QApplication::clipboard()->setText(QString::fromStdString(ContrastCss(colorState.foreColor, colorState.backColor)));
 }
 
 void ColorPickerDialog::OnFront()

@@ -40,6 +40,13 @@ QMenu* ColorPickerDialog::SystemMenu()
     add(QStringLiteral("&Move"), SC_MOVE);
     add(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
     add(QStringLiteral("&Close"), SC_CLOSE);
+    systemMenu->addSeparator();
+    showContrastAction = systemMenu->addAction(QStringLiteral("Show &Contrast"));
+    showContrastAction->setCheckable(true);
+    showContrastAction->setChecked(contrastShown);
+    connect(showContrastAction, &QAction::toggled, this, &ColorPickerDialog::ShowContrast);
+    connect(systemMenu->addAction(QStringLiteral("Copy as CS&S")), &QAction::triggered, this,
+            &ColorPickerDialog::OnCopyCss);
     const std::string about = LoadStringResource(IDS_ABOUTBOX);
     if (!about.empty()) {
         systemMenu->addSeparator();

@@ -186,6 +186,22 @@ TEST_F(SettingsTest, TheEndOfTheSessionSavesTheRun)
     }
 }
 
+TEST_F(SettingsTest, TheContrastStripIsShownUnlessStoredHidden)
+{
+    for (const auto& [stored, shown] : {std::pair{"", true}, {"ShowContrast=0\n", false},
+                                        {"ShowContrast=yes\n", true}, {"ShowContrast=1\n", true}}) {
+        WriteFile(QByteArray("[Settings]\n") + stored);
+        bool wasShown = false;
+        Run([&wasShown](ColorPickerDialog& dialog) {
+            wasShown = dialog.contrastShown;
+            dialog.ShowContrast(!dialog.contrastShown);  // the menu entry, toggled
+            dialog.reject();
+        });
+        EXPECT_EQ(wasShown, shown) << stored;
+        EXPECT_EQ(Stored("ShowContrast"), shown ? "0" : "1") << stored;
+    }
+}
+
 TEST_F(SettingsTest, WritingReplacesTheFileWhole)
 {
     WriteFile("[Settings]\nForeColor=255\nBackColor=65280\n");

@@ -40,11 +40,13 @@ window_geometry() {
 }
 
 # Screen position of a point given in dialog units, fractions allowed (the
-# dialog is 332 x 102 units): sets SX and SY.
+# dialog is 332 x 102 units, and 14 more with the contrast strip below, as it
+# opens by default): sets SX and SY.
+DLU_HEIGHT=${DLU_HEIGHT:-116}
 dlu_to_screen() {
   window_geometry
   SX=$(awk -v x="$1" -v o="$WX" -v w="$WW" 'BEGIN { printf "%d", o + x * w / 332 }')
-  SY=$(awk -v y="$2" -v o="$WY" -v h="$WH" 'BEGIN { printf "%d", o + y * h / 102 }')
+  SY=$(awk -v y="$2" -v o="$WY" -v h="$WH" -v u="$DLU_HEIGHT" 'BEGIN { printf "%d", o + y * h / u }')
 }
 
 # Dialog units of the centre of palette cell (row, column): sets CX and CY.

@@ -6,10 +6,12 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "color/Contrast.h"
 #include "platform/ScreenPixel.h"
 #include "res/ResourceIds.h"
 #include "tests/ui/DialogTestSupport.h"
 #include "ui/ColorSwatch.h"
+#include "ui/ContrastStrip.h"
 #include "ui/PaletteGrid.h"
 #include "ui/PaletteTable.h"
 #include "ui/RightClickButton.h"
@@ -294,6 +296,70 @@ TEST_F(DialogTest, DropperRightStartAndReleaseOffTheScreen)
     EXPECT_EQ(colorState.backColor, 0x00FFFFFFu);
     EXPECT_EQ(ReadScreenPixel(-1, 0), NO_COLOR);
     EXPECT_EQ(ReadScreenPixel(0, screen.height()), NO_COLOR);
+}
+
+TEST_F(DialogTest, EveryRoadThatChangesAColourUpdatesTheContrast)
+{
+    colorState.foreColor = 0x00777777;  // settings at start-up: 4.47:1
+    ColorPickerDialog& dialog = Open();
+    auto shows = [&dialog] {
+        return dialog.contrastStrip->label->text().toStdString() ==
+               ContrastText(ContrastRatio(colorState.foreColor, colorState.backColor));
+    };
+    EXPECT_EQ(dialog.contrastStrip->label->text().left(15), QStringLiteral("Contrast 4.47:1"));
+    ColourPatch red(Qt::red, QRect(700, 400, 40, 40));
+    const QPoint redPoint(720, 420);
+    const std::vector<std::pair<const char*, std::function<void()>>> roads = {
+        {"slider", [&] { dialog.redSlider->setValue(10); }},
+        {"number field", [&] { Type(dialog.greenEdit, "200"); }},
+        {"HTML code", [&] { Type(dialog.htmlEdit, "#123456"); }},
+        {"Safe", [&] { dialog.OnSafe(); }},
+        {"palette left", [&] { QTest::mouseClick(&dialog, Qt::LeftButton, {}, CellCentre(dialog, 3, 3)); }},
+        {"palette right", [&] { QTest::mouseClick(&dialog, Qt::RightButton, {}, CellCentre(dialog, 9, 9)); }},
+        {"swap", [&] { QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.sample->geometry().center()); }},
+        {"Pal", [&] { EndChooser(true, QColor(1, 2, 3), 0, Qt::black); dialog.OnPal(); }},
+        {"dropper", [&] {
+             QTest::mousePress(dialog.dropperIcon, Qt::LeftButton);
+             SendMouse(&dialog, QEvent::MouseButtonRelease, dialog.mapFromGlobal(redPoint), redPoint,
+                       Qt::LeftButton, Qt::NoButton);
+         }},
+        {"Fix", [&] { dialog.contrastStrip->fixButton->click(); }},
+    };
+    for (const auto& [name, road] : roads) {
+        const QString before = dialog.contrastStrip->label->text();
+        road();
+        EXPECT_TRUE(shows()) << name;
+        // A swap keeps the ratio; every other road here changes it.
+        if (std::string(name) != "swap") {
+            EXPECT_NE(dialog.contrastStrip->label->text(), before) << name;
+        }
+    }
+}
+
+TEST_F(DialogTest, FixMovesTheEditedColourAndRefreshesEveryControl)
+{
+    colorState.foreground = 1;
+    colorState.foreColor = 0x23777777;  // a palette value with its tag
+    ColorPickerDialog& dialog = Open();
+    QPushButton* fix = dialog.contrastStrip->fixButton;
+    EXPECT_TRUE(fix->isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_X, Qt::AltModifier);  // "Fi&x"
+    EXPECT_EQ(colorState.foreColor, 0x00767676u);
+    EXPECT_EQ(colorState.current, 0x00767676u);
+    EXPECT_EQ(Text(dialog.htmlEdit), "#767676");
+    EXPECT_EQ(Text(dialog.redEdit), "118");
+    EXPECT_EQ(dialog.blueSlider->value(), 118);
+    EXPECT_EQ(Entry(IDC_SAMPLE)->textColor, 0x00767676u);
+    EXPECT_TRUE(dialog.contrastStrip->label->text().startsWith(QStringLiteral("Contrast 4.54:1")));
+
+    fix->click();  // 4.5 reached: on to 7
+    EXPECT_EQ(colorState.foreColor, 0x00595959u);
+    EXPECT_FALSE(fix->isEnabled());
+    dialog.SelectEdited(0, false);  // the background moves now, against the text colour
+    dialog.contrastStrip->fixButton->setEnabled(true);
+    const uint32_t back = colorState.backColor;
+    dialog.OnFix();  // 7 already: nothing to do
+    EXPECT_EQ(colorState.backColor, back);
 }
 
 }  // namespace

@@ -1,0 +1,166 @@
+#include "color/Contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "color/HtmlCode.h"
+#include "support/NumberText.h"
+
+namespace tonik {
+namespace {
+
+double ChannelToLinear(uint32_t byte)
+{
+    const double c = byte / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+uint32_t LinearToByte(double linear)
+{
+    const double clamped = std::clamp(linear, 0.0, 1.0);
+    const double encoded = clamped <= 0.0031308 ? clamped * 12.92 : 1.055 * std::pow(clamped, 1 / 2.4) - 0.055;
+    return uint32_t(std::clamp(std::floor(encoded * 255 + 0.5), 0.0, 255.0));
+}
+
+double Luminance(double red, double green, double blue)
+{
+    return 0.2126 * red + 0.7152 * green + 0.0722 * blue;
+}
+
+double RatioOfLuminances(double first, double second)
+{
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+constexpr double GAMUT_SLACK = 1e-9;
+
+bool InSrgb(const OkLab& lab)
+{
+    double r = 0, g = 0, b = 0;
+    OkLabToLinearSrgb(lab, r, g, b);
+    return std::min({r, g, b}) >= -GAMUT_SLACK && std::max({r, g, b}) <= 1 + GAMUT_SLACK;
+}
+
+// The colour of lightness l, hue (cosHue, sinHue) and the highest chroma up to
+// chroma that lies within sRGB, in 8 bits per channel.
+uint32_t MapIntoSrgb(double l, double chroma, double cosHue, double sinHue)
+{
+    OkLab lab{l, chroma * cosHue, chroma * sinHue};
+    if (!InSrgb(lab)) {
+        double inside = 0, outside = chroma;
+        while (outside - inside > 1e-7) {
+            const double middle = (inside + outside) / 2;
+            (InSrgb({l, middle * cosHue, middle * sinHue}) ? inside : outside) = middle;
+        }
+        lab = {l, inside * cosHue, inside * sinHue};
+    }
+    double r = 0, g = 0, b = 0;
+    OkLabToLinearSrgb(lab, r, g, b);
+    return LinearToByte(r) | LinearToByte(g) << 8 | LinearToByte(b) << 16;
+}
+
+std::string Criterion(double ratio, double threshold, const char* name)
+{
+    return std::string(ratio >= threshold ? "\u2713 " : "\u2717 ") + name;
+}
+
+}  // namespace
+
+double RelativeLuminance(uint32_t color)
+{
+    return Luminance(ChannelToLinear(color & 0xFF), ChannelToLinear(color >> 8 & 0xFF),
+                     ChannelToLinear(color >> 16 & 0xFF));
+}
+
+double ContrastRatio(uint32_t first, uint32_t second)
+{
+    return RatioOfLuminances(RelativeLuminance(first), RelativeLuminance(second));
+}
+
+std::string FormatContrastRatio(double ratio)
+{
+    // The epsilon keeps a ratio computed a hair below its exact value of two
+    // decimals, such as 21 for black on white, from showing one hundredth less.
+    const auto hundredths = static_cast<unsigned>(std::floor(ratio * 100 + 1e-9));
+    return FormatText("%u.%02u", hundredths / 100, hundredths % 100);
+}
+
+std::string ContrastText(double ratio)
+{
+    return "Contrast " + FormatContrastRatio(ratio) + ":1   " + Criterion(ratio, AA_RATIO, "AA") + "   " +
+           Criterion(ratio, AA_LARGE_RATIO, "AA large") + "   " + Criterion(ratio, AAA_RATIO, "AAA") + "   " +
+           Criterion(ratio, AAA_LARGE_RATIO, "AAA large");
+}
+
+std::string ContrastSpokenText(double ratio)
+{
+    std::string passes, fails;
+    for (const auto& [threshold, name] : {std::pair{AA_RATIO, "AA"}, {AA_LARGE_RATIO, "AA large"},
+                                          {AAA_RATIO, "AAA"}, {AAA_LARGE_RATIO, "AAA large"}}) {
+        std::string& list = ratio >= threshold ? passes : fails;
+        list += (list.empty() ? "" : ", ") + std::string(name);
+    }
+    std::string text = "Contrast " + FormatContrastRatio(ratio) + " to 1.";
+    if (!passes.empty())
+        text += " Passes " + passes + ".";
+    if (!fails.empty())
+        text += " Fails " + fails + ".";
+    return text;
+}
+
+std::string ContrastCss(uint32_t foreColor, uint32_t backColor)
+{
+    return "color: " + FormatHtmlCode(foreColor) + ";\nbackground-color: " + FormatHtmlCode(backColor) +
+           ";\n/* contrast " + FormatContrastRatio(ContrastRatio(foreColor, backColor)) + ":1 */";
+}
+
+OkLab LinearSrgbToOkLab(double red, double green, double blue)
+{
+    const double l = std::cbrt(0.4122214708 * red + 0.5363325363 * green + 0.0514459929 * blue);
+    const double m = std::cbrt(0.2119034982 * red + 0.6806995451 * green + 0.1073969566 * blue);
+    const double s = std::cbrt(0.0883024619 * red + 0.2817188376 * green + 0.6299787005 * blue);
+    return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
+            1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
+            0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
+}
+
+void OkLabToLinearSrgb(const OkLab& lab, double& red, double& green, double& blue)
+{
+    const double l = std::pow(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b, 3);
+    const double m = std::pow(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b, 3);
+    const double s = std::pow(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b, 3);
+    red = 4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s;
+    green = -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s;
+    blue = -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s;
+}
+
+std::optional<uint32_t> FixContrast(uint32_t edited, uint32_t other)
+{
+    const double otherLuminance = RelativeLuminance(other);
+    const double ratio = RatioOfLuminances(RelativeLuminance(edited), otherLuminance);
+    if (ratio >= AAA_RATIO)
+        return std::nullopt;
+    const double target = ratio < AA_RATIO ? AA_RATIO : AAA_RATIO;
+    const OkLab lab = LinearSrgbToOkLab(ChannelToLinear(edited & 0xFF), ChannelToLinear(edited >> 8 & 0xFF),
+                                        ChannelToLinear(edited >> 16 & 0xFF));
+    const double chroma = std::hypot(lab.a, lab.b);
+    const double cosHue = chroma > 0 ? lab.a / chroma : 1;
+    const double sinHue = chroma > 0 ? lab.b / chroma : 0;
+    auto reaches = [&](double l, uint32_t& color) {
+        color = MapIntoSrgb(l, chroma, cosHue, sinHue);
+        return RatioOfLuminances(RelativeLuminance(color), otherLuminance) >= target;
+    };
+    for (int k = 1;; ++k) {
+        const double darker = lab.l - 0.001 * k;
+        const double lighter = lab.l + 0.001 * k;
+        if (darker < 0 && lighter > 1)
+            return std::nullopt;
+        uint32_t color = 0;
+        if (darker >= 0 && reaches(darker, color))
+            return color;
+        if (lighter <= 1 && reaches(lighter, color))
+            return color;
+    }
+}
+
+}  // namespace tonik

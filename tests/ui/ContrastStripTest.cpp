@@ -1,0 +1,75 @@
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "tests/ui/DialogTestSupport.h"
+#include "ui/ContrastStrip.h"
+
+namespace tonik {
+namespace {
+
+QAction* MenuEntry(ColorPickerDialog& dialog, const QString& text)
+{
+    for (QAction* action : dialog.SystemMenu()->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+TEST_F(DialogTest, TheStripSitsBelowTheTemplateAndHides)
+{
+    ColorPickerDialog& dialog = Open();
+    const int stripTop = dialog.contrastStrip->geometry().top();
+    // Below every item of the template, across the whole width.
+    for (QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != dialog.contrastStrip) {
+            EXPECT_LE(child->geometry().bottom(), stripTop) << child->metaObject()->className();
+        }
+    }
+    EXPECT_EQ(dialog.contrastStrip->width(), dialog.width());
+    EXPECT_EQ(dialog.height(), stripTop + dialog.contrastStrip->height());
+    const QRect fix = dialog.contrastStrip->fixButton->geometry();
+    EXPECT_GT(fix.left(), dialog.contrastStrip->label->geometry().right());  // "Fi&x" at the right end
+    EXPECT_GT(fix.left(), dialog.width() * 7 / 8);
+
+    QAction* show = MenuEntry(dialog, QStringLiteral("Show &Contrast"));
+    ASSERT_NE(show, nullptr);
+    EXPECT_TRUE(show->isCheckable());
+    EXPECT_TRUE(show->isChecked());
+    show->trigger();
+    EXPECT_FALSE(dialog.contrastShown);
+    EXPECT_FALSE(dialog.contrastStrip->isVisible());
+    EXPECT_EQ(dialog.height(), stripTop);  // the template's own size
+    show->trigger();
+    EXPECT_TRUE(dialog.contrastStrip->isVisible());
+    EXPECT_EQ(dialog.height(), stripTop + dialog.contrastStrip->height());
+}
+
+TEST_F(DialogTest, ScreenReadersHearTheContrastAndTheSampleCodes)
+{
+    colorState.foreColor = 0x00777777;
+    ColorPickerDialog& dialog = Open();
+    EXPECT_EQ(dialog.contrastStrip->label->accessibleName(),
+              QStringLiteral("Contrast 4.47 to 1. Passes AA large. Fails AA, AAA, AAA large."));
+    EXPECT_EQ(dialog.contrastStrip->label->accessibleDescription(), dialog.contrastStrip->label->accessibleName());
+    EXPECT_EQ(dialog.sample->accessibleDescription(),
+              QStringLiteral("Text #777777 on background #FFFFFF, contrast 4.47:1"));
+}
+
+TEST_F(DialogTest, CopyAsCssPutsThePairOnTheClipboard)
+{
+    colorState.foreColor = 0x01FFFFFF;
+    colorState.backColor = 0x00000080;
+    ColorPickerDialog& dialog = Open();
+    QAction* css = MenuEntry(dialog, QStringLiteral("Copy as CS&S"));
+    ASSERT_NE(css, nullptr);
+    css->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("color: #FFFFFF;\nbackground-color: #800000;\n/* contrast 10.94:1 */"));
+}
+
+}  // namespace
+}  // namespace tonik

@@ -1,0 +1,30 @@
+// The strip below the template's controls: the WCAG contrast of the text and
+// background colours with the four criteria, and "Fix", which moves the
+// edited colour to the nearest readable one.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+
+namespace tonik {
+
+class ContrastStrip : public QWidget {
+public:
+    // Height in dialog units.
+    static constexpr int HEIGHT_DLU = 14;
+
+    // A strip across the dialog's whole width (widthDlu) from topDlu down.
+    ContrastStrip(QWidget* dialog, int topDlu, int widthDlu);
+
+    // Shows the contrast of the pair; the text is rewritten, and so repainted,
+    // only when it changes.
+    void ShowContrast(uint32_t foreColor, uint32_t backColor);
+
+    QLabel* label = nullptr;
+    QPushButton* fixButton = nullptr;
+};
+
+}  // namespace tonik
