@@ -85,6 +85,51 @@ void BM_SliderStep(benchmark::State& state)
 }
 BENCHMARK(BM_SliderStep);
 
+// The same step with the contrast strip hidden: what the strip costs a step.
+void BM_BaselineSliderStepStripHidden(benchmark::State& state)
+{
+    auto dialog = OpenDialog();
+    dialog->ShowContrast(false);
+    PaintCounter counter(dialog.get());
+    int position = 0;
+    for (auto _ : state) {
+        position = (position + 1) & 0xFF;
+        dialog->redSlider->setValue(position);
+        QApplication::processEvents();
+    }
+    state.counters["paints/event"] = benchmark::Counter(double(counter.paints) / double(state.iterations()));
+}
+BENCHMARK(BM_BaselineSliderStepStripHidden);
+
+// Fix from a colour whose search is long (white on white: 0.44 of the
+// lightness range), then the refresh of every control.
+void BM_Fix(benchmark::State& state)
+{
+    auto dialog = OpenDialog();
+    colorState.foreColor = 0x00FFFFFF;  // the background is edited against white text
+    for (auto _ : state) {
+        colorState.current = 0x00FFFFFF;
+        dialog->UpdateControls(0);
+        dialog->OnFix();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Fix)->Unit(benchmark::kMillisecond);
+
+void BM_BaselinePlainUpdateControls(benchmark::State& state)
+{
+    auto dialog = OpenDialog();
+    colorState.foreColor = 0x00FFFFFF;
+    for (auto _ : state) {
+        colorState.current = 0x00FFFFFF;
+        dialog->UpdateControls(0);
+        colorState.current = 0x00767676;
+        dialog->UpdateControls(0);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BaselinePlainUpdateControls)->Unit(benchmark::kMillisecond);
+
 void BM_BaselineBareSliderStep(benchmark::State& state)
 {
     QSlider slider(Qt::Horizontal);
