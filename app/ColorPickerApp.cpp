@@ -7,7 +7,7 @@
 
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
-#include "platform/QuitSignals.h"
+#include "platform/qt/QuitSignals.h"
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/ColorPickerApp.h"
-#include "platform/ClipboardKeeper.h"
+#include "platform/qt/ClipboardKeeper.h"
 
 int main(int argc, char* argv[])
 {

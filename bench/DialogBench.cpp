@@ -15,7 +15,7 @@
 
 #include "color/ColorState.h"
 #include "platform/Brush.h"
-#include "platform/ScreenPixel.h"
+#include "platform/qt/ScreenPixel.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/PaletteGrid.h"
 #include "ui/PaletteTable.h"

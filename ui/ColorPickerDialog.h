@@ -11,8 +11,8 @@
 #include <optional>
 
 #include "color/ColorState.h"
-#include "platform/TemplateDialog.h"
-#include "platform/Window.h"
+#include "platform/qt/TemplateDialog.h"
+#include "platform/qt/Window.h"
 #include "ui/CtlColorCache.h"
 
 class QAction;

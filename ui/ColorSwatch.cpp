@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "platform/Brush.h"
-#include "platform/Window.h"
+#include "platform/qt/Window.h"
 #include "ui/PaletteTable.h"
 
 namespace tonik {

@@ -3,8 +3,8 @@
 #include <QLabel>
 
 #include "color/Contrast.h"
-#include "platform/DialogBuilder.h"
-#include "platform/DialogControls.h"
+#include "platform/qt/DialogBuilder.h"
+#include "platform/qt/DialogControls.h"
 
 namespace tonik {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/Brush.h"
-#include "platform/Window.h"
+#include "platform/qt/Window.h"
 #include "ui/PtrList.h"
 
 class QWidget;

@@ -12,8 +12,8 @@
 
 #include "color/ColorState.h"
 #include "color/Contrast.h"
-#include "platform/ScreenPixel.h"
-#include "platform/TemplateDialog.h"
+#include "platform/qt/ScreenPixel.h"
+#include "platform/qt/TemplateDialog.h"
 #include "res/ResourceIds.h"
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "platform/Window.h"
+#include "platform/qt/Window.h"
 
 namespace tonik {
 

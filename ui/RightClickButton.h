@@ -2,7 +2,7 @@
 // a right press as an NM_RCLICK notification to its parent.
 #pragma once
 
-#include "platform/CtlColorWidgets.h"
+#include "platform/qt/CtlColorWidgets.h"
 
 namespace tonik {
 

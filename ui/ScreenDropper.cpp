@@ -2,7 +2,7 @@
 // under the pointer is previewed in the swatch, and the release of the same
 // button picks it.
 #include "color/ColorState.h"
-#include "platform/ScreenPixel.h"
+#include "platform/qt/ScreenPixel.h"
 #include "res/Icons.h"
 #include "res/ResourceIds.h"
 #include "ui/ColorPickerDialog.h"

@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "platform/Brush.h"
-#include "platform/TemplateDialog.h"
-#include "platform/Window.h"
+#include "platform/qt/TemplateDialog.h"
+#include "platform/qt/Window.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -11,7 +11,7 @@
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
 #include "platform/SaveFile.h"
-#include "platform/TemplateDialog.h"
+#include "platform/qt/TemplateDialog.h"
 #include "ui/ColorPickerDialog.h"
 
 namespace tonik {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/Brush.h"
-#include "platform/CtlColorWidgets.h"
-#include "platform/Window.h"
+#include "platform/qt/CtlColorWidgets.h"
+#include "platform/qt/Window.h"
 #include "ui/ColorSwatch.h"
 #include "ui/CtlColorCache.h"
 #include "ui/PaletteGrid.h"

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "color/Contrast.h"
-#include "platform/ScreenPixel.h"
+#include "platform/qt/ScreenPixel.h"
 #include "res/ResourceIds.h"
 #include "tests/ui/DialogTestSupport.h"
 #include "ui/ColorSwatch.h"

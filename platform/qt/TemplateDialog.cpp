@@ -1,4 +1,4 @@
-#include "platform/TemplateDialog.h"
+#include "platform/qt/TemplateDialog.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QVariant>
 
-#include "platform/Window.h"
+#include "platform/qt/Window.h"
 
 namespace tonik {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/Window.h"
+#include "platform/qt/Window.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/ClipboardKeeper.h"
+#include "platform/qt/ClipboardKeeper.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

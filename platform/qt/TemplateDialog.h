@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <map>
 
-#include "platform/DialogBuilder.h"
+#include "platform/qt/DialogBuilder.h"
 #include "platform/DialogTemplate.h"
 
 namespace tonik {

@@ -1,12 +1,12 @@
-#include "platform/DialogBuilder.h"
+#include "platform/qt/DialogBuilder.h"
 
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
 
-#include "platform/CtlColorWidgets.h"
-#include "platform/DialogControls.h"
-#include "platform/Window.h"
+#include "platform/qt/CtlColorWidgets.h"
+#include "platform/qt/DialogControls.h"
+#include "platform/qt/Window.h"
 
 namespace tonik {
 

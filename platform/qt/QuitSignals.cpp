@@ -1,4 +1,4 @@
-#include "platform/QuitSignals.h"
+#include "platform/qt/QuitSignals.h"
 
 #include <QSocketNotifier>
 #include <array>

@@ -1,4 +1,4 @@
-#include "platform/ScreenPixel.h"
+#include "platform/qt/ScreenPixel.h"
 
 #include <QGuiApplication>
 #include <QImage>

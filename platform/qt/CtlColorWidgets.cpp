@@ -1,9 +1,9 @@
-#include "platform/CtlColorWidgets.h"
+#include "platform/qt/CtlColorWidgets.h"
 
 #include <QPainter>
 #include <QStyle>
 
-#include "platform/Window.h"
+#include "platform/qt/Window.h"
 
 namespace tonik {
 namespace {

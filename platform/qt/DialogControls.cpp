@@ -1,4 +1,4 @@
-#include "platform/DialogControls.h"
+#include "platform/qt/DialogControls.h"
 
 #include <QEvent>
 
