@@ -179,7 +179,7 @@ void ColorPickerDialog::OnButtonDown(QPoint point, int right)
 void ColorPickerDialog::OnMouseMove(QPointF globalPosition, QPoint point)
 {
     if (dropperActive != 0) {
-        const DevicePoint device = ToPrimaryDevicePixel(globalPosition);
+        const DevicePoint device = ToDevicePixel(globalPosition);
         if (swatch != nullptr)
             swatch->SetColor(ReadScreenPixel(device.x, device.y));
         return;

@@ -49,7 +49,7 @@ void ColorPickerDialog::OnButtonUp(QPointF globalPosition, int right)
     // Only the button that started the drag ends it.
     if (right == colorState.foreground)
         return;
-    const DevicePoint device = ToPrimaryDevicePixel(globalPosition);
+    const DevicePoint device = ToDevicePixel(globalPosition);
     const int32_t value = ReadScreenPixel(device.x, device.y);
     releaseMouse();
     dropperActive = 0;

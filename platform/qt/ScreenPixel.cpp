@@ -65,47 +65,63 @@ bool QueryX11Pointer(int& rootX, int& rootY)
     return true;
 }
 
+// A screen's rectangle in device pixels of the virtual desktop (on X11, the
+// root window's own coordinates).
+QRect DeviceRect(const QScreen* screen)
+{
+    const qreal ratio = screen->devicePixelRatio();
+    const QRect logical = screen->geometry();
+    return QRect(int(std::lround(logical.x() * ratio)), int(std::lround(logical.y() * ratio)),
+                 int(std::lround(logical.width() * ratio)), int(std::lround(logical.height() * ratio)));
+}
+
+// The screen whose device rectangle holds the device pixel, or null off every screen.
+const QScreen* ScreenOfDevicePixel(int x, int y)
+{
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (DeviceRect(screen).contains(x, y))
+            return screen;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
-DevicePoint ToPrimaryDevicePixel(const QPointF& globalPosition)
+DevicePoint ToDevicePixel(const QPointF& globalPosition)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
     // Qt's logical positions of a scaled screen are whole numbers, which skip
     // device pixels; on X11 the pointer's own device position is exact.
-    if (int rootX = 0, rootY = 0; screen != nullptr && QueryX11Pointer(rootX, rootY)) {
-        const qreal ratio = screen->devicePixelRatio();
-        return {rootX - int(std::lround(screen->geometry().x() * ratio)),
-                rootY - int(std::lround(screen->geometry().y() * ratio))};
-    }
+    if (int rootX = 0, rootY = 0; QueryX11Pointer(rootX, rootY))
+        return {rootX, rootY};
+    const QScreen* screen = QGuiApplication::screenAt(globalPosition.toPoint());
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return {int(std::floor(globalPosition.x())), int(std::floor(globalPosition.y()))};
     const qreal ratio = screen->devicePixelRatio();
     const QPointF local = globalPosition - QPointF(screen->geometry().topLeft());
+    const QRect device = DeviceRect(screen);
     // Positions are device pixels divided by the ratio; the epsilon undoes rounding.
-    return {int(std::floor(local.x() * ratio + 1e-6)), int(std::floor(local.y() * ratio + 1e-6))};
+    return {device.x() + int(std::floor(local.x() * ratio + 1e-6)),
+            device.y() + int(std::floor(local.y() * ratio + 1e-6))};
 }
 
 int32_t ReadScreenPixel(int x, int y)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // Any monitor's pixel: the X root window covers them all; between and
+    // beyond them there is no colour.
+    const QScreen* screen = ScreenOfDevicePixel(x, y);
     if (screen == nullptr)
         return NO_PIXEL;
-    const qreal ratio = screen->devicePixelRatio();
-    const QRect logical = screen->geometry();
-    const int width = int(std::lround(logical.width() * ratio));
-    const int height = int(std::lround(logical.height() * ratio));
-    if (x < 0 || y < 0 || x >= width || y >= height)
-        return NO_PIXEL;
-
-    const int originX = int(std::lround(logical.x() * ratio));
-    const int originY = int(std::lround(logical.y() * ratio));
     int32_t color = NO_PIXEL;
-    if (ReadX11Pixel(originX + x, originY + y, color))
+    if (ReadX11Pixel(x, y, color))
         return color;
 
     // Elsewhere a one-pixel grab of the screen; at a scale of 1 it is exact.
+    const qreal ratio = screen->devicePixelRatio();
+    const QRect device = DeviceRect(screen);
     const QPixmap grab = const_cast<QScreen*>(screen)->grabWindow(
-        0, int(std::floor(x / ratio)), int(std::floor(y / ratio)), 1, 1);
+        0, int(std::floor((x - device.x()) / ratio)), int(std::floor((y - device.y()) / ratio)), 1, 1);
     const QImage image = grab.toImage();
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         return NO_PIXEL;
