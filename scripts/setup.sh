@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev
+  dbus-daemon
   xvfb xauth xdotool xclip x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
   desktop-file-utils appstream
   locales-all

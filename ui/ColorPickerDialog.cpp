@@ -113,6 +113,10 @@ bool ColorPickerDialog::OnInitDialog()
     contrastStrip = new ContrastStrip(this, MainDialogTemplate().cy, MainDialogTemplate().cx);
     ShowContrast(contrastShown);
 
+    dropperRoad = CurrentDropperRoad();
+    if (dropperRoad == DropperRoad::Portal)
+        SetUpPortalPick();
+
     ConnectHandlers();
     setMouseTracking(true);
 
@@ -128,7 +132,13 @@ void ColorPickerDialog::paintEvent(QPaintEvent* event)
     // dialog is on the screen, so that it does not delay the first paint.
     if (!iconSet) {
         iconSet = true;
-        QTimer::singleShot(0, this, [this] { setWindowIcon(bigIcon); });
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(bigIcon);
+            // In a Wayland session, whether the portal can pick is asked
+            // early, so that the dropper's tooltip tells before a press.
+            if (portalPick != nullptr)
+                portalPick->Probe();
+        });
     }
 }
 

@@ -11,6 +11,8 @@
 #include <optional>
 
 #include "color/ColorState.h"
+#include "platform/qt/DropperRoad.h"
+#include "platform/qt/PortalColorPick.h"
 #include "platform/qt/TemplateDialog.h"
 #include "platform/qt/Window.h"
 #include "ui/CtlColorCache.h"
@@ -79,6 +81,12 @@ public:
     void OnDropperClicked();
     void StartDropper();
     void OnButtonUp(QPointF globalPosition, int right);
+    // In a Wayland session the desktop portal picks; without one the dropper
+    // reads Tonik's own window. Null on an X server.
+    PortalColorPick* portalPick = nullptr;
+    DropperRoad dropperRoad = DropperRoad::X11Grab;
+    // Ends the dialog; a portal pick still pending is closed first.
+    void done(int result) override;
 
     // System commands: the window's own and the About box's.
     static constexpr unsigned IDM_ABOUTBOX = 0x0010;
@@ -135,6 +143,9 @@ private:
         uint8_t sliderBit;
     };
     std::array<ChannelControl, 3> ChannelControls() const;
+    void SetUpPortalPick();
+    // The pixel under the pointer by the dropper's road; NO_COLOR where there is none.
+    int32_t ReadDropperPixel(QPointF globalPosition);
 
     bool iconSet = false;
     QMenu* systemMenu = nullptr;

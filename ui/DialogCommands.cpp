@@ -179,9 +179,8 @@ void ColorPickerDialog::OnButtonDown(QPoint point, int right)
 void ColorPickerDialog::OnMouseMove(QPointF globalPosition, QPoint point)
 {
     if (dropperActive != 0) {
-        const DevicePoint device = ToDevicePixel(globalPosition);
         if (swatch != nullptr)
-            swatch->SetColor(ReadScreenPixel(device.x, device.y));
+            swatch->SetColor(ReadDropperPixel(globalPosition));
         return;
     }
     if (paletteGrid == nullptr || swatch == nullptr)

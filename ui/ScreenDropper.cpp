@@ -1,26 +1,58 @@
 // The screen dropper: a press on the dropper icon takes the mouse, the pixel
 // under the pointer is previewed in the swatch, and the release of the same
 // button picks it.
+#include <QGuiApplication>
+
 #include "color/ColorState.h"
 #include "platform/qt/ScreenPixel.h"
 #include "res/Icons.h"
 #include "res/ResourceIds.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/ColorSwatch.h"
+#include "ui/RightClickButton.h"
 #include "ui/PaletteTable.h"
 
 namespace tonik {
 
 std::optional<QCursor> dropperCursor;
 
+const char PORTAL_MISSING_TIP[] = "Picking from the whole screen needs the desktop portal (xdg-desktop-portal)";
+
+void ColorPickerDialog::SetUpPortalPick()
+{
+    portalPick = new PortalColorPick(this);
+    portalPick->onPicked = [this](uint32_t color) {
+        if (swatch != nullptr)
+            swatch->SetColor(int32_t(color));
+        colorState.current = color;
+        UpdateControls(0);
+    };
+    portalPick->onCancelled = [this] {
+        if (swatch != nullptr)
+            swatch->SetColor(NO_COLOR);
+    };
+    // A quiet failure: the dropper picks within Tonik's own window from now on.
+    portalPick->onUnavailable = [this] {
+        if (swatch != nullptr)
+            swatch->SetColor(NO_COLOR);
+        if (dropperIcon != nullptr)
+            dropperIcon->setToolTip(QString::fromLatin1(PORTAL_MISSING_TIP));
+    };
+}
+
 void ColorPickerDialog::OnDropperClicked()
 {
+    // While the portal's picker waits for the user, a press starts nothing.
+    if (portalPick != nullptr && portalPick->Pending())
+        return;
     SelectEdited(1, false);
     StartDropper();
 }
 
 bool ColorPickerDialog::OnNotify(uintptr_t wParam, NMHDR* header, intptr_t*)
 {
+    if (portalPick != nullptr && portalPick->Pending())
+        return false;
     if (wParam == IDC_DROPPER_ICON && header != nullptr && header->code == NM_RCLICK) {
         SelectEdited(0, false);
         StartDropper();
@@ -30,6 +62,16 @@ bool ColorPickerDialog::OnNotify(uintptr_t wParam, NMHDR* header, intptr_t*)
 
 void ColorPickerDialog::StartDropper()
 {
+    if (portalPick != nullptr) {
+        // The portal wants the window as "x11:" and its id in hexadecimal; a
+        // Wayland window would need an exported handle, which Qt 6.4 offers
+        // no way to make, so it gets none.
+        const QString parent = QGuiApplication::platformName() == QLatin1String("xcb")
+                                   ? QStringLiteral("x11:") + QString::number(winId(), 16)
+                                   : QString();
+        if (portalPick->Start(parent))
+            return;  // the desktop's picker takes the next click
+    }
     // Loaded at the first drag rather than at start-up, which it would slow.
     if (!dropperCursor) {
         if (const QCursor cursor = LoadDropperCursor(); !cursor.pixmap().isNull())
@@ -49,8 +91,7 @@ void ColorPickerDialog::OnButtonUp(QPointF globalPosition, int right)
     // Only the button that started the drag ends it.
     if (right == colorState.foreground)
         return;
-    const DevicePoint device = ToDevicePixel(globalPosition);
-    const int32_t value = ReadScreenPixel(device.x, device.y);
+    const int32_t value = ReadDropperPixel(globalPosition);
     releaseMouse();
     dropperActive = 0;
     if (swatch != nullptr)
@@ -59,6 +100,21 @@ void ColorPickerDialog::OnButtonUp(QPointF globalPosition, int right)
         return;
     colorState.current = static_cast<uint32_t>(value);
     UpdateControls(0);
+}
+
+int32_t ColorPickerDialog::ReadDropperPixel(QPointF globalPosition)
+{
+    if (dropperRoad == DropperRoad::Portal)
+        return ReadWidgetPixel(this, mapFromGlobal(globalPosition).toPoint());
+    const DevicePoint device = ToDevicePixel(globalPosition);
+    return ReadScreenPixel(device.x, device.y);
+}
+
+void ColorPickerDialog::done(int result)
+{
+    if (portalPick != nullptr)
+        portalPick->Close();
+    TemplateDialog::done(result);
 }
 
 }  // namespace tonik

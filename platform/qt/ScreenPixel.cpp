@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 #include <cmath>
 #include <cstdlib>
@@ -63,6 +64,13 @@ bool QueryX11Pointer(int& rootX, int& rootY)
     rootY = reply->root_y;
     std::free(reply);
     return true;
+}
+
+// The colour value of an image's top-left pixel.
+int32_t PixelColor(const QImage& image)
+{
+    const QRgb pixel = image.pixel(0, 0);
+    return int32_t(uint32_t(qRed(pixel)) | uint32_t(qGreen(pixel)) << 8 | uint32_t(qBlue(pixel)) << 16);
 }
 
 // A screen's rectangle in device pixels of the virtual desktop (on X11, the
@@ -125,8 +133,17 @@ int32_t ReadScreenPixel(int x, int y)
     const QImage image = grab.toImage();
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         return NO_PIXEL;
-    const QRgb pixel = image.pixel(0, 0);
-    return int32_t(uint32_t(qRed(pixel)) | uint32_t(qGreen(pixel)) << 8 | uint32_t(qBlue(pixel)) << 16);
+    return PixelColor(image);
+}
+
+int32_t ReadWidgetPixel(QWidget* widget, QPoint point)
+{
+    if (widget == nullptr || !widget->rect().contains(point))
+        return NO_PIXEL;
+    const QImage image = widget->grab(QRect(point, QSize(1, 1))).toImage();
+    if (image.isNull() || image.width() < 1 || image.height() < 1)
+        return NO_PIXEL;
+    return PixelColor(image);
 }
 
 }  // namespace tonik

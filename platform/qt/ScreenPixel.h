@@ -1,7 +1,10 @@
 // One pixel of the screen, on any monitor.
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
+
+class QWidget;
 #include <cstdint>
 
 namespace tonik {
@@ -21,5 +24,9 @@ DevicePoint ToDevicePixel(const QPointF& globalPosition);
 // on whichever monitor holds it; -1 off every monitor or when the pixel
 // cannot be read.
 int32_t ReadScreenPixel(int x, int y);
+
+// The colour of the pixel at point of the widget's own rendering (where no
+// program may read the screen); -1 outside the widget.
+int32_t ReadWidgetPixel(QWidget* widget, QPoint point);
 
 }  // namespace tonik

@@ -1,0 +1,188 @@
+#include "platform/qt/PortalColorPick.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <algorithm>
+#include <cmath>
+
+namespace tonik {
+namespace {
+
+const QString PORTAL_SERVICE = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString PORTAL_PATH = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString SCREENSHOT = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString REQUEST = QStringLiteral("org.freedesktop.portal.Request");
+
+// The handle the portal gives a request: derived from the caller's unique
+// name (":1.42" becomes "1_42") and the token it chose.
+QString RequestPath(const QDBusConnection& bus, const QString& token)
+{
+    QString sender = bus.baseService();
+    sender.remove(0, sender.startsWith(QLatin1Char(':')) ? 1 : 0);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return PORTAL_PATH + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+}
+
+bool ReadColor(const QVariant& value, double& red, double& green, double& blue)
+{
+    if (!value.canConvert<QDBusArgument>())
+        return false;
+    const QDBusArgument argument = value.value<QDBusArgument>();
+    if (argument.currentType() != QDBusArgument::StructureType)
+        return false;
+    argument.beginStructure();
+    argument >> red >> green >> blue;
+    argument.endStructure();
+    return true;
+}
+
+}  // namespace
+
+PortalColorPick::PortalColorPick(QObject* parent) : QObject(parent) {}
+
+PortalColorPick::~PortalColorPick()
+{
+    Close();
+}
+
+uint32_t PortalColorPick::ToColorValue(double red, double green, double blue)
+{
+    auto byte = [](double v) {
+        // NaN compares false everywhere: it reads as 0.
+        const double scaled = std::floor(v * 255 + 0.5);
+        return uint32_t(scaled >= 0 ? std::min(scaled, 255.0) : 0.0);
+    };
+    return byte(red) | byte(green) << 8 | byte(blue) << 16;
+}
+
+void PortalColorPick::Probe()
+{
+    if (availability == Availability::Unknown)
+        QueryVersion([] {});
+}
+
+bool PortalColorPick::Start(const QString& parentWindow)
+{
+    if (pending || availability == Availability::Unavailable)
+        return false;
+    pending = true;
+    if (availability == Availability::Available)
+        CallPickColor(parentWindow);
+    else
+        QueryVersion([this, parentWindow] {
+            if (pending)
+                CallPickColor(parentWindow);
+        });
+    return true;
+}
+
+void PortalColorPick::QueryVersion(std::function<void()> then)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        Fail();
+        return;
+    }
+    QDBusMessage get = QDBusMessage::createMethodCall(PORTAL_SERVICE, PORTAL_PATH,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << SCREENSHOT << QStringLiteral("version");
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(get, CALL_TIMEOUT_MS), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, then](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *call;
+        if (reply.isError() || reply.value().variant().toUInt() < 2) {
+            Fail();
+            return;
+        }
+        availability = Availability::Available;
+        then();
+    });
+}
+
+void PortalColorPick::CallPickColor(const QString& parentWindow)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString token = QStringLiteral("tonik%1").arg(++tokens);
+    // Subscribed before the call, so that an answer as fast as the call's own
+    // reply is never missed.
+    Subscribe(RequestPath(bus, token));
+    QDBusMessage pick = QDBusMessage::createMethodCall(PORTAL_SERVICE, PORTAL_PATH, SCREENSHOT,
+                                                       QStringLiteral("PickColor"));
+    pick << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(pick, CALL_TIMEOUT_MS), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<QDBusObjectPath> reply = *call;
+        if (reply.isError()) {
+            Fail();
+            return;
+        }
+        // Portals older than the handle_token option answer on a path of their own.
+        if (pending && reply.value().path() != requestPath)
+            Subscribe(reply.value().path());
+    });
+}
+
+void PortalColorPick::Subscribe(const QString& path)
+{
+    Unsubscribe();
+    requestPath = path;
+    QDBusConnection::sessionBus().connect(QString(), requestPath, REQUEST, QStringLiteral("Response"), this,
+                                          SLOT(OnResponse(uint, QVariantMap)));
+}
+
+void PortalColorPick::Unsubscribe()
+{
+    if (requestPath.isEmpty())
+        return;
+    QDBusConnection::sessionBus().disconnect(QString(), requestPath, REQUEST, QStringLiteral("Response"), this,
+                                             SLOT(OnResponse(uint, QVariantMap)));
+    requestPath.clear();
+}
+
+void PortalColorPick::OnResponse(uint response, const QVariantMap& results)
+{
+    if (!pending)
+        return;
+    pending = false;
+    Unsubscribe();
+    double red = 0, green = 0, blue = 0;
+    if (response == 0 && ReadColor(results.value(QStringLiteral("color")), red, green, blue)) {
+        if (onPicked)
+            onPicked(ToColorValue(red, green, blue));
+        return;
+    }
+    if (onCancelled)
+        onCancelled();
+}
+
+void PortalColorPick::Close()
+{
+    if (!pending)
+        return;
+    pending = false;
+    const QString path = requestPath;
+    Unsubscribe();
+    if (path.isEmpty())
+        return;  // the call itself was not made yet
+    // Sent and waited for briefly, as Tonik may be about to end.
+    QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(PORTAL_SERVICE, path, REQUEST,
+                                                                      QStringLiteral("Close")),
+                                       QDBus::Block, CALL_TIMEOUT_MS / 4);
+}
+
+void PortalColorPick::Fail()
+{
+    availability = Availability::Unavailable;
+    pending = false;
+    Unsubscribe();
+    if (onUnavailable)
+        onUnavailable();
+}
+
+}  // namespace tonik

@@ -1,0 +1,53 @@
+// A desktop portal of the test's own on the private session bus, in a thread
+// of its own (a real portal is a process of its own, so Tonik may wait for it
+// without stopping it): the Screenshot interface's version and PickColor, and
+// Close of its requests. It answers as each test sets it up and records what
+// it was asked.
+#pragma once
+
+#include <QMutex>
+#include <QSemaphore>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+namespace tonik {
+
+class FakePortal : public QThread {
+public:
+    enum class Answer { Color, Cancel, Error, NoReply };
+    struct Setup {
+        bool registered = true;  // false: no portal on the bus at all
+        unsigned version = 2;
+        Answer answer = Answer::Color;
+        double red = 0, green = 0, blue = 0;
+        int delayMs = 10;  // from the call's reply to the Response signal
+    };
+
+    // Starts serving and returns once the portal is on the bus.
+    explicit FakePortal(const Setup& setup);
+    ~FakePortal() override;
+
+    struct Seen {
+        int pickCalls = 0;
+        QString parentWindow;
+        QString token;
+        QString handle;
+        QStringList closed;
+    };
+    Seen WhatItSaw();
+
+    // Called in the portal's thread: records and answers one message.
+    void Record(const std::function<void(Seen&)>& change);
+    const Setup setup;
+
+protected:
+    void run() override;
+
+private:
+    QMutex mutex;
+    Seen seen;
+    QSemaphore ready;
+};
+
+}  // namespace tonik

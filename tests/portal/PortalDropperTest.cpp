@@ -1,0 +1,188 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "color/ColorState.h"
+#include "platform/qt/DropperRoad.h"
+#include "tests/portal/FakePortal.h"
+#include "ui/ColorPickerDialog.h"
+#include "ui/ColorSwatch.h"
+#include "ui/PaletteTable.h"
+#include "ui/RightClickButton.h"
+
+namespace tonik {
+namespace {
+
+const QString MISSING_TIP =
+    QStringLiteral("Picking from the whole screen needs the desktop portal (xdg-desktop-portal)");
+
+TEST(DropperRoad, WaylandSessionsTakeThePortal)
+{
+    EXPECT_EQ(DropperRoadFor("wayland", "", ""), DropperRoad::Portal);
+    EXPECT_EQ(DropperRoadFor("wayland-egl", "x11", ""), DropperRoad::Portal);
+    EXPECT_EQ(DropperRoadFor("xcb", "wayland", ""), DropperRoad::Portal);  // through Xwayland
+    EXPECT_EQ(DropperRoadFor("xcb", "", "wayland-0"), DropperRoad::Portal);
+    EXPECT_EQ(DropperRoadFor("xcb", "x11", ""), DropperRoad::X11Grab);
+    EXPECT_EQ(DropperRoadFor("xcb", "", ""), DropperRoad::X11Grab);
+    EXPECT_EQ(DropperRoadFor("offscreen", "tty", ""), DropperRoad::X11Grab);
+}
+
+TEST(PortalColorPick, ChannelsRoundHalfUpAndClamp)
+{
+    EXPECT_EQ(PortalColorPick::ToColorValue(0.2, 0.4, 0.8), 0x00CC6633u);
+    EXPECT_EQ(PortalColorPick::ToColorValue(1.0, 0.0, 0.5), 0x008000FFu);  // 127.5 rounds up
+    EXPECT_EQ(PortalColorPick::ToColorValue(-0.1, 1.7, std::nan("")), 0x0000FF00u);
+}
+
+class PortalTest : public testing::Test {
+protected:
+    void SetUp() override { colorState = ColorState(); }
+    ColorPickerDialog& Open(const FakePortal::Setup& setup)
+    {
+        dialog.reset();
+        portal.reset();  // one portal on the bus at a time
+        portal = std::make_unique<FakePortal>(setup);
+        dialog = std::make_unique<ColorPickerDialog>();
+        dialog->Create();
+        dialog->show();
+        QApplication::processEvents();
+        return *dialog;
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        portal.reset();
+    }
+    static FakePortal::Setup Colour(double red, double green, double blue, int delayMs = 10)
+    {
+        FakePortal::Setup setup;
+        setup.red = red;
+        setup.green = green;
+        setup.blue = blue;
+        setup.delayMs = delayMs;
+        return setup;
+    }
+    std::unique_ptr<FakePortal> portal;
+    std::unique_ptr<ColorPickerDialog> dialog;
+};
+
+TEST_F(PortalTest, ClickIconThenPixel_LeftForTheTextRightForTheBackground)
+{
+    ColorPickerDialog& d = Open(Colour(0.2, 0.4, 0.8));
+    ASSERT_NE(d.portalPick, nullptr);
+    QTest::mousePress(d.dropperIcon, Qt::LeftButton);
+    EXPECT_EQ(colorState.foreground, 1);  // selected at the press, before the portal answers
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);  // the desktop's picker takes the click
+    QTest::mouseRelease(d.dropperIcon, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([] { return colorState.foreColor == 0x00CC6633u; }));
+    EXPECT_EQ(d.htmlEdit->text(), QStringLiteral("#3366CC"));
+    EXPECT_EQ(d.swatch->color, 0x00CC6633);
+    const FakePortal::Seen seen = portal->WhatItSaw();
+    EXPECT_EQ(seen.pickCalls, 1);
+    EXPECT_EQ(seen.parentWindow, QString());  // no window handle to give on this platform
+    EXPECT_TRUE(seen.token.startsWith(QStringLiteral("tonik")));
+    EXPECT_FALSE(d.portalPick->Pending());
+
+    QTest::mousePress(d.dropperIcon, Qt::RightButton);
+    EXPECT_EQ(colorState.foreground, 0);
+    ASSERT_TRUE(QTest::qWaitFor([] { return colorState.backColor == 0x00CC6633u; }));
+    EXPECT_EQ(colorState.foreColor, 0x00CC6633u);
+    EXPECT_EQ(portal->WhatItSaw().pickCalls, 2);
+}
+
+TEST_F(PortalTest, WhilePendingTheDialogWorksAndTheIconStartsNothing)
+{
+    // A user who takes one and a half seconds to pick.
+    ColorPickerDialog& d = Open(Colour(1.0, 0.0, 0.0, 1500));
+    QTest::mousePress(d.dropperIcon, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return portal->WhatItSaw().pickCalls == 1; }));
+    QTest::mousePress(d.dropperIcon, Qt::RightButton);
+    QTest::mousePress(d.dropperIcon, Qt::LeftButton);
+    EXPECT_EQ(colorState.foreground, 1);
+    d.redSlider->setValue(10);  // the rest of the dialog goes on working
+    EXPECT_EQ(colorState.foreColor, 0x0000000Au);
+    ASSERT_TRUE(QTest::qWaitFor([] { return colorState.foreColor == 0x000000FFu; }, 4000));
+    EXPECT_EQ(portal->WhatItSaw().pickCalls, 1);
+}
+
+TEST_F(PortalTest, CancelChangesNothingAndClearsTheSwatch)
+{
+    FakePortal::Setup cancel;
+    cancel.answer = FakePortal::Answer::Cancel;
+    ColorPickerDialog& d = Open(cancel);
+    d.swatch->SetColor(0x123456);
+    QTest::mousePress(d.dropperIcon, Qt::RightButton);
+    ASSERT_TRUE(QTest::qWaitFor([&d] { return d.swatch->color == NO_COLOR; }));
+    EXPECT_EQ(colorState.backColor, 0x00FFFFFFu);
+    EXPECT_FALSE(d.portalPick->Pending());
+    EXPECT_TRUE(d.dropperIcon->toolTip().isEmpty());
+}
+
+TEST_F(PortalTest, ClosingTonikClosesThePendingRequest)
+{
+    ColorPickerDialog& d = Open(Colour(0, 0, 0, 60000));
+    QTest::mousePress(d.dropperIcon, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return portal->WhatItSaw().pickCalls == 1; }));
+    QTest::qWait(50);  // the call's reply
+    d.reject();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !portal->WhatItSaw().closed.isEmpty(); }));
+    EXPECT_EQ(portal->WhatItSaw().closed, QStringList{portal->WhatItSaw().handle});
+    EXPECT_FALSE(d.portalPick->Pending());
+}
+
+// Without a portal the dropper picks within Tonik's own window: press on the
+// icon, drag, release over a pixel of the dialog.
+void ExpectPickWithinTheWindow(ColorPickerDialog& d)
+{
+    EXPECT_EQ(d.dropperIcon->toolTip(), MISSING_TIP);
+    QTest::mousePress(d.dropperIcon, Qt::LeftButton);
+    ASSERT_EQ(d.dropperActive, 1);
+    const QPoint onSample = d.sample->geometry().topLeft() + QPoint(2, 2);
+    const QPointF global = d.mapToGlobal(QPointF(onSample));
+    QMouseEvent move(QEvent::MouseMove, QPointF(onSample), global, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&d, &move);
+    EXPECT_EQ(d.swatch->color, 0x00336699);  // the live preview
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(onSample), global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&d, &release);
+    EXPECT_EQ(d.dropperActive, 0);
+    EXPECT_EQ(colorState.foreColor, 0x00336699u);  // the sample's background
+}
+
+TEST_F(PortalTest, WithoutAPortalTheDropperPicksWithinTheWindow)
+{
+    struct Case {
+        const char* name;
+        FakePortal::Setup setup;
+    };
+    FakePortal::Setup none, old, error, silent;
+    none.registered = false;
+    old.version = 1;
+    error.answer = FakePortal::Answer::Error;
+    silent.answer = FakePortal::Answer::NoReply;
+    for (const Case& c : {Case{"no service", none}, Case{"version 1", old}}) {
+        colorState = ColorState();
+        colorState.backColor = 0x00336699;
+        ColorPickerDialog& d = Open(c.setup);
+        // Asked after the first paint, so the tooltip tells before any press.
+        ASSERT_TRUE(QTest::qWaitFor([&d] { return !d.dropperIcon->toolTip().isEmpty(); })) << c.name;
+        ExpectPickWithinTheWindow(d);
+        EXPECT_EQ(portal->WhatItSaw().pickCalls, 0) << c.name;
+    }
+    for (const Case& c : {Case{"D-Bus error", error}, Case{"no reply within 2 s", silent}}) {
+        colorState = ColorState();
+        colorState.backColor = 0x00336699;
+        ColorPickerDialog& d = Open(c.setup);
+        QTest::mousePress(d.dropperIcon, Qt::LeftButton);
+        QTest::mouseRelease(d.dropperIcon, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&d] { return !d.dropperIcon->toolTip().isEmpty(); }, 4000)) << c.name;
+        EXPECT_EQ(colorState.foreColor, 0u) << c.name;
+        ExpectPickWithinTheWindow(d);
+    }
+}
+
+}  // namespace
+}  // namespace tonik
