@@ -8,7 +8,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev
-  dbus-daemon
+  dbus-daemon dbus-bin procps python3
+  sway swaybg xwayland wayvnc grim slurp pipewire qt6-wayland xdg-desktop-portal xdg-desktop-portal-wlr
   xvfb xauth xdotool xclip x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
   desktop-file-utils appstream
   locales-all

@@ -14,6 +14,7 @@ for f in ./usr/bin/tonik ./usr/share/applications/com.kavon.Tonik.desktop \
   grep -qF " $f" <<<"$contents" || { echo "the package lacks $f" >&2; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q qt6-qpa-plugins || { echo "no dependency on the Qt platform plugins" >&2; exit 1; }
+dpkg-deb -f "$deb" Recommends | grep -q "qt6-wayland, xdg-desktop-portal" || { echo "the Wayland packages are not recommended" >&2; exit 1; }
 [ "$(dpkg-deb -f "$deb" Version)" = "2.0.6.0" ] || { echo "wrong version" >&2; exit 1; }
 dpkg-deb -x "$deb" "$out/root"
 "$2" "$out/root/usr/bin/tonik" | grep -qx "ProductName=Tonik HTML Color Picker"

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# On a headless sway desktop with the desktop portal (with-sway.sh), the
+# dropper picks the pixel of another client that the user clicks after
+# clicking the dropper icon: with the left button the text colour, with the
+# right button the background; Escape in the desktop's picker changes
+# nothing; Escape on Tonik writes the colours. Tonik runs as a native Wayland
+# client and through Xwayland. Prints the time from the click on the pixel to
+# the portal's answer.
+set -euo pipefail
+TONIK=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+conf=$XDG_CONFIG_HOME/Kavon/tonik.conf
+setting() { sed -n "s/^$1=//p" "$conf" | tr -d '\r'; }
+expect_setting() {
+  [ "$(setting "$1")" = "$2" ] || fail "$ROAD: $1 is '$(setting "$1")', expected '$2'"
+}
+until_true() {  # until_true SECONDS COMMAND...
+  local deadline=$(( SECONDS + $1 )); shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+background() { swaymsg -q output '*' bg "$1" solid_color; sleep 0.5; }
+key() { python3 "$RFB" "$VNC_SOCKET" key "$1"; }
+# The Tonik window's rectangle on the output: sets TX, TY, TW, TH.
+tonik_rect() {
+  eval "$(swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(node):
+    if node.get("name") == "Tonik" and node.get("visible"):
+        r = node["rect"]
+        print("TX=%d TY=%d TW=%d TH=%d" % (r["x"], r["y"], r["width"], r["height"]))
+        raise SystemExit
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))')"
+  [ -n "${TX:-}" ]
+}
+picker_runs() { pgrep -u "$(id -u)" -x slurp >/dev/null; }
+# Clicks the dropper icon (dialog units 19, 24 of 332 x 116) with a button.
+click_icon() {
+  python3 "$RFB" "$VNC_SOCKET" click $(( TX + 19 * TW / 332 )) $(( TY + 24 * TH / 116 )) "$1" >/dev/null
+  until_true 10 picker_runs || fail "$ROAD: the desktop's picker did not open"
+}
+# Clicks the background far from Tonik and times the portal's answer.
+click_pixel() {
+  local clicked answered
+  clicked=$(python3 "$RFB" "$VNC_SOCKET" click 50 50 1)
+  until_true 10 bash -c '! pgrep -u "$(id -u)" -x slurp >/dev/null' || fail "$ROAD: the picker did not end"
+  until_true 5 grep -q 'member=Response' "$SESSION/responses" || fail "$ROAD: no answer from the portal"
+  answered=$(sed -n 's/.* time=\([0-9.]*\) .*member=Response.*/\1/p' "$SESSION/responses" | tail -n1)
+  : >"$SESSION/responses"
+  echo "$ROAD: click on the pixel to the portal's answer: $(python3 -c "print('%.1f ms' % (($answered - $clicked) * 1000))")"
+  sleep 0.3
+}
+
+dbus-monitor --session "type='signal',interface='org.freedesktop.portal.Request',member='Response'" \
+  >"$SESSION/responses" 2>/dev/null &
+monitor=$!
+# Xwayland's display, as sway hands it to the programs it starts.
+swaymsg -q exec "echo \$DISPLAY >$SESSION/display"
+until_true 10 test -s "$SESSION/display" || fail "no Xwayland display"
+
+for ROAD in wayland xcb; do
+  rm -f "$conf"
+  background '#336699'
+  if [ "$ROAD" = wayland ]; then
+    QT_QPA_PLATFORM=wayland "$TONIK" >"$SESSION/log/tonik-$ROAD" 2>&1 &
+  else
+    DISPLAY=$(cat "$SESSION/display") QT_QPA_PLATFORM=xcb "$TONIK" >"$SESSION/log/tonik-$ROAD" 2>&1 &
+  fi
+  PID=$!
+  unset TX
+  until_true 20 tonik_rect || fail "$ROAD: no Tonik window"
+  sleep 0.5
+
+  click_icon 1                        # the text colour
+  click_pixel
+  background '#CC3311'
+  click_icon 3                        # the background colour
+  click_pixel
+  background '#11AA22'
+  click_icon 1
+  key ff1b                            # Escape in the picker: nothing changes
+  until_true 10 bash -c '! pgrep -u "$(id -u)" -x slurp >/dev/null' || fail "$ROAD: Escape did not end the picker"
+  sleep 0.5
+  key ff1b                            # Escape on Tonik ends it
+  until_true 10 bash -c "! kill -0 $PID 2>/dev/null" || fail "$ROAD: Escape did not end Tonik"
+  wait "$PID" || fail "$ROAD: Tonik ended with status $?"
+  expect_setting ForeColor $(( 0x996633 ))
+  expect_setting BackColor $(( 0x1133CC ))
+  expect_setting Foreground 1
+  echo "$ROAD: ok"
+done
+kill "$monitor"
+echo "wayland dropper: ok"
