@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include "color/ColorState.h"
 #include "color/Contrast.h"
 #include "color/HtmlCode.h"
+#include "platform/qt/DialogAccessibility.h"
 #include "res/Icons.h"
 #include "res/MainDialogTemplate.h"
 #include "res/ResourceIds.h"
@@ -107,11 +109,17 @@ bool ColorPickerDialog::OnInitDialog()
     paletteGrid = Bind<PaletteGrid>(this, IDC_PALETTE);
     swatch = Bind<ColorSwatch>(this, IDC_SWATCH);
     dropperIcon = Bind<RightClickButton>(this, IDC_DROPPER_ICON);
+    NameControls();
 
     // The contrast strip sits below the template's controls, outside its rectangle.
     templateSize = size();
     contrastStrip = new ContrastStrip(this, MainDialogTemplate().cy, MainDialogTemplate().cx);
     ShowContrast(contrastShown);
+    // The palette takes the keyboard focus last of all, after "Fi&x".
+    if (paletteGrid != nullptr) {
+        paletteGrid->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(contrastStrip->fixButton, paletteGrid);
+    }
 
     dropperRoad = CurrentDropperRoad();
     if (dropperRoad == DropperRoad::Portal)
@@ -140,6 +148,21 @@ void ColorPickerDialog::paintEvent(QPaintEvent* event)
                 portalPick->Probe();
         });
     }
+}
+
+void ColorPickerDialog::NameControls()
+{
+    // What a sighted user reads beside each control, for screen readers.
+    const std::pair<QWidget*, const char*> names[] = {
+        {redEdit, "Red"}, {greenEdit, "Green"}, {blueEdit, "Blue"}, {redSlider, "Red"},
+        {greenSlider, "Green"}, {blueSlider, "Blue"}, {htmlEdit, "HTML Code"}, {swatch, "Preview"},
+        {dropperIcon, "Dropper"}, {sample, "Sample"},
+    };
+    for (const auto& [control, name] : names) {
+        if (control != nullptr)
+            control->setAccessibleName(QString::fromLatin1(name));
+    }
+    DescribeByGroupBoxes(this);
 }
 
 void ColorPickerDialog::SetUpSlider(QSlider* slider)

@@ -73,6 +73,9 @@ public:
     void OnBack();
     // A left (right = 0) or right (right = 1) press at a point of the dialog.
     void OnButtonDown(QPoint point, int right);
+    // A palette cell chosen by a press or from the keyboard: previewed, and
+    // unless NO_COLOR made the text (right = 0) or background colour.
+    void PickPaletteCell(int32_t value, int right);
     // A mouse move: the palette preview, or the dropper while it is active.
     void OnMouseMove(QPointF globalPosition, QPoint point);
 
@@ -144,6 +147,7 @@ private:
     };
     std::array<ChannelControl, 3> ChannelControls() const;
     void SetUpPortalPick();
+    void NameControls();
     // The pixel under the pointer by the dropper's road; NO_COLOR where there is none.
     int32_t ReadDropperPixel(QPointF globalPosition);
 

@@ -56,6 +56,13 @@ void ColorPickerDialog::ConnectHandlers()
         connect(dropperIcon, &RightClickButton::clicked, this, &ColorPickerDialog::OnDropperClicked);
     if (contrastStrip != nullptr)
         connect(contrastStrip->fixButton, &QPushButton::clicked, this, &ColorPickerDialog::OnFix);
+    if (paletteGrid != nullptr) {
+        connect(paletteGrid, &PaletteGrid::cellPicked, this, &ColorPickerDialog::PickPaletteCell);
+        connect(paletteGrid, &PaletteGrid::focusCellChanged, this, [this](int32_t value) {
+            if (swatch != nullptr)
+                swatch->SetColor(value);
+        });
+    }
     onClick(IDC_BACK, &ColorPickerDialog::OnBack);
     onClick(IDC_FRONT, &ColorPickerDialog::OnFront);
 }
@@ -163,8 +170,13 @@ void ColorPickerDialog::OnButtonDown(QPoint point, int right)
     if (paletteGrid == nullptr || swatch == nullptr)
         return;
     const QPoint origin = paletteGrid->geometry().topLeft();
-    const int32_t value = paletteGrid->HitTest(point.x() - origin.x(), point.y() - origin.y());
-    swatch->SetColor(value);
+    PickPaletteCell(paletteGrid->HitTest(point.x() - origin.x(), point.y() - origin.y()), right);
+}
+
+void ColorPickerDialog::PickPaletteCell(int32_t value, int right)
+{
+    if (swatch != nullptr)
+        swatch->SetColor(value);
     if (value == NO_COLOR)
         return;
     if (right == 0) {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QVariant>
 
+#include "platform/qt/DialogAccessibility.h"
 #include "platform/qt/Window.h"
 
 namespace tonik {
@@ -32,6 +33,7 @@ QAbstractButton* CheckedOfGroup(QWidget* widget)
 TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), dialogTemplate(dialogTemplate)
 {
+    InstallDialogAccessibility();
 }
 
 void TemplateDialog::Create()

@@ -6,6 +6,10 @@ TONIK=$1
 . "$(dirname "$0")/lib.sh"
 
 start_tonik
+# Docks match the window with its launcher by the X11 class.
+class=$(xprop -id "$WIN" WM_CLASS | sed 's/.*= "[^"]*", "\([^"]*\)"/\1/')
+entry=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../res/com.kavon.Tonik.desktop")
+[ "$class" = "$entry" ] || fail "window class '$class', desktop entry's StartupWMClass '$entry'"
 xdotool key Escape
 wait_tonik
 [ -f "$(conf)" ] || fail "no settings file at $(conf)"

@@ -31,6 +31,7 @@ def walk(node):
     if node.get("name") == "Tonik" and node.get("visible"):
         r = node["rect"]
         print("TX=%d TY=%d TW=%d TH=%d" % (r["x"], r["y"], r["width"], r["height"]))
+        print("APP_ID=%s" % (node.get("app_id") or ""))
         raise SystemExit
     for child in node.get("nodes", []) + node.get("floating_nodes", []):
         walk(child)
@@ -73,6 +74,8 @@ for ROAD in wayland xcb; do
   PID=$!
   unset TX
   until_true 20 tonik_rect || fail "$ROAD: no Tonik window"
+  # Natively the app id is the desktop entry's id, so the dock shows Tonik's launcher.
+  [ "$ROAD" = xcb ] || [ "$APP_ID" = com.kavon.Tonik ] || fail "app id '$APP_ID'"
   sleep 0.5
 
   click_icon 1                        # the text colour

@@ -1,0 +1,13 @@
+// Tonik's command line: only --help and --version, beside the options Qt
+// itself takes (-platform, -display, ...). Read before any window system is
+// touched, so that both work without a display.
+#pragma once
+
+namespace tonik {
+
+// -1 when Tonik should start; otherwise the exit status after --help or
+// --version (0) or an unknown option or argument (2, with the usage on
+// standard error).
+int HandleCommandLine(int argc, char** argv);
+
+}  // namespace tonik

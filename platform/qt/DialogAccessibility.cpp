@@ -1,0 +1,81 @@
+#include "platform/qt/DialogAccessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QGroupBox>
+
+#include "platform/qt/TemplateDialog.h"
+
+namespace tonik {
+namespace {
+
+bool Exposed(const QWidget* child)
+{
+    return !child->isWindow() && !child->isHidden() && qobject_cast<const QGroupBox*>(child) == nullptr;
+}
+
+class DialogAccessible : public QAccessibleWidget {
+public:
+    explicit DialogAccessible(QWidget* dialog) : QAccessibleWidget(dialog, QAccessible::Dialog) {}
+
+    int childCount() const override { return int(Children().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> children = Children();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
+                                                     : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr ? int(Children().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget*> Children() const
+    {
+        QList<QWidget*> exposed;
+        for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (Exposed(child))
+                exposed << child;
+        }
+        return exposed;
+    }
+};
+
+QAccessibleInterface* DialogAccessibleFactory(const QString&, QObject* object)
+{
+    if (auto* dialog = dynamic_cast<TemplateDialog*>(object))
+        return new DialogAccessible(dialog);
+    return nullptr;
+}
+
+// Qt keeps a list of factories; one entry is enough.
+bool dialogFactoryInstalled = false;
+
+}  // namespace
+
+void DescribeByGroupBoxes(QWidget* dialog)
+{
+    const QList<QWidget*> children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* child : children) {
+        const auto* group = qobject_cast<const QGroupBox*>(child);
+        if (group == nullptr)
+            continue;
+        QString title = group->title();
+        title.remove(QLatin1Char('&'));
+        for (QWidget* control : children) {
+            if (control != group && qobject_cast<QGroupBox*>(control) == nullptr &&
+                group->geometry().contains(control->geometry()) && control->accessibleDescription().isEmpty())
+                control->setAccessibleDescription(title);
+        }
+    }
+}
+
+void InstallDialogAccessibility()
+{
+    if (!dialogFactoryInstalled)
+        QAccessible::installFactory(DialogAccessibleFactory);
+    dialogFactoryInstalled = true;
+}
+
+}  // namespace tonik
