@@ -52,9 +52,9 @@ int HandleCommandLine(int argc, char** argv)
     }
 
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.positionalArguments().isEmpty()
-                                  ? parser.errorText()
-                                  : QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        const QStringList extra = parser.positionalArguments();
+        const QString error =
+            extra.isEmpty() ? parser.errorText() : QStringLiteral("Unexpected argument '%1'.").arg(extra.first());
         Print(stderr, QStringLiteral("tonik: %1\n\n%2").arg(error, parser.helpText()));
         return 2;
     }

@@ -54,8 +54,10 @@ PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent)
 {
     // Mouse presses and moves over the grid belong to the dialog.
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Web-safe palette"));
+    // Before the name, whose change event makes Qt resolve and keep the
+    // grid's accessible interface.
     InstallPaletteAccessibility();
+    setAccessibleName(QStringLiteral("Web-safe palette"));
 }
 
 int32_t PaletteGrid::HitTest(int x, int y) const

@@ -60,7 +60,8 @@ void Answer(xcb_connection_t* connection, const xcb_selection_request_event_t& r
     } else if (request.target == atoms.targets) {
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32,
                             uint32_t(offered.size()), offered.data());
-    } else if (fits && (request.target == atoms.utf8 || request.target == atoms.plainUtf8 || request.target == atoms.text)) {
+    } else if (fits &&
+               (request.target == atoms.utf8 || request.target == atoms.plainUtf8 || request.target == atoms.text)) {
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request.requestor, property,
                             request.target == atoms.plainUtf8 ? atoms.plainUtf8 : atoms.utf8, 8,
                             uint32_t(text.size()), text.data());

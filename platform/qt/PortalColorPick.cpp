@@ -62,7 +62,7 @@ uint32_t PortalColorPick::ToColorValue(double red, double green, double blue)
 void PortalColorPick::Probe()
 {
     if (availability == Availability::Unknown)
-        QueryVersion([] {});
+        QueryVersion();
 }
 
 bool PortalColorPick::Start(const QString& parentWindow)
@@ -70,37 +70,40 @@ bool PortalColorPick::Start(const QString& parentWindow)
     if (pending || availability == Availability::Unavailable)
         return false;
     pending = true;
+    pendingParent = parentWindow;
     if (availability == Availability::Available)
         CallPickColor(parentWindow);
     else
-        QueryVersion([this, parentWindow] {
-            if (pending)
-                CallPickColor(parentWindow);
-        });
+        QueryVersion();  // the call follows its answer
     return true;
 }
 
-void PortalColorPick::QueryVersion(std::function<void()> then)
+void PortalColorPick::QueryVersion()
 {
+    if (versionAsked)
+        return;  // one question at a time; its answer serves every pick waiting
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         Fail();
         return;
     }
+    versionAsked = true;
     QDBusMessage get = QDBusMessage::createMethodCall(PORTAL_SERVICE, PORTAL_PATH,
                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("Get"));
     get << SCREENSHOT << QStringLiteral("version");
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(get, CALL_TIMEOUT_MS), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, then](QDBusPendingCallWatcher* call) {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
         call->deleteLater();
+        versionAsked = false;
         const QDBusPendingReply<QDBusVariant> reply = *call;
         if (reply.isError() || reply.value().variant().toUInt() < 2) {
             Fail();
             return;
         }
         availability = Availability::Available;
-        then();
+        if (pending)
+            CallPickColor(pendingParent);
     });
 }
 
@@ -115,15 +118,20 @@ void PortalColorPick::CallPickColor(const QString& parentWindow)
                                                        QStringLiteral("PickColor"));
     pick << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(pick, CALL_TIMEOUT_MS), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+    const QString expected = requestPath;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, expected](QDBusPendingCallWatcher* call) {
         call->deleteLater();
+        // The reply may come after its pick's own Response: then it belongs to
+        // a pick that is over, and the one now pending is none of its business.
+        if (!pending || requestPath != expected)
+            return;
         const QDBusPendingReply<QDBusObjectPath> reply = *call;
         if (reply.isError()) {
             Fail();
             return;
         }
         // Portals older than the handle_token option answer on a path of their own.
-        if (pending && reply.value().path() != requestPath)
+        if (reply.value().path() != requestPath)
             Subscribe(reply.value().path());
     });
 }

@@ -54,13 +54,15 @@ private slots:
     void OnResponse(uint response, const QVariantMap& results);
 
 private:
-    void QueryVersion(std::function<void()> then);
+    void QueryVersion();
     void CallPickColor(const QString& parentWindow);
     void Subscribe(const QString& path);
     void Unsubscribe();
     void Fail();
 
     bool pending = false;
+    bool versionAsked = false;
+    QString pendingParent;
     int tokens = 0;
     QString requestPath;
 };

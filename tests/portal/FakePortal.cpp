@@ -55,7 +55,13 @@ public:
             message.setDelayedReply(true);
             return true;
         }
-        connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+        const QDBusMessage reply = message.createReply(QVariant::fromValue(QDBusObjectPath(handle)));
+        if (setup.replyDelayMs > 0) {
+            message.setDelayedReply(true);
+            QTimer::singleShot(setup.replyDelayMs, [reply, connection] { QDBusConnection(connection).send(reply); });
+        } else {
+            connection.send(reply);
+        }
         const QString caller = message.service();
         QTimer::singleShot(setup.delayMs, [setup, handle, caller, connection] {
             QVariantMap results;

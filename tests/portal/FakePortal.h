@@ -21,7 +21,8 @@ public:
         unsigned version = 2;
         Answer answer = Answer::Color;
         double red = 0, green = 0, blue = 0;
-        int delayMs = 10;  // from the call's reply to the Response signal
+        int delayMs = 10;  // from the call to the Response signal
+        int replyDelayMs = 0;  // from the call to its reply, which may come after the Response
     };
 
     // Starts serving and returns once the portal is on the bus.

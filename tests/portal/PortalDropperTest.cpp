@@ -93,6 +93,20 @@ TEST_F(PortalTest, ClickIconThenPixel_LeftForTheTextRightForTheBackground)
     EXPECT_EQ(portal->WhatItSaw().pickCalls, 2);
 }
 
+TEST_F(PortalTest, ACallsLateReplyDoesNotDisturbTheNextPick)
+{
+    // The answer comes before the call's own reply, so the next pick starts
+    // while the first call's reply is still on its way.
+    FakePortal::Setup late = Colour(0.2, 0.4, 0.8, 100);
+    late.replyDelayMs = 150;
+    ColorPickerDialog& d = Open(late);
+    QTest::mousePress(d.dropperIcon, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([] { return colorState.foreColor == 0x00CC6633u; }));
+    QTest::mousePress(d.dropperIcon, Qt::RightButton);
+    ASSERT_TRUE(QTest::qWaitFor([] { return colorState.backColor == 0x00CC6633u; }));
+    EXPECT_EQ(portal->WhatItSaw().pickCalls, 2);
+}
+
 TEST_F(PortalTest, WhilePendingTheDialogWorksAndTheIconStartsNothing)
 {
     // A user who takes one and a half seconds to pick.
