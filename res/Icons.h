@@ -10,7 +10,8 @@ namespace tonik {
 // for any other id.
 QIcon LoadIconResource(int id);
 
-// Cursor 131: the dropper, hot spot (16, 15).
-QCursor LoadDropperCursor();
+// Cursor 131: the dropper, hot spot (16, 15), drawn for a screen of the given
+// device pixel ratio (twice the pixels from a ratio above 1).
+QCursor LoadDropperCursor(qreal devicePixelRatio = 1.0);
 
 }  // namespace tonik

@@ -74,7 +74,7 @@ void ColorPickerDialog::StartDropper()
     }
     // Loaded at the first drag rather than at start-up, which it would slow.
     if (!dropperCursor) {
-        if (const QCursor cursor = LoadDropperCursor(); !cursor.pixmap().isNull())
+        if (const QCursor cursor = LoadDropperCursor(devicePixelRatioF()); !cursor.pixmap().isNull())
             dropperCursor = cursor;
     }
     if (dropperCursor)

@@ -7,10 +7,24 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cmake --install "$1" --prefix "$stage/usr" >/dev/null
 for f in bin/tonik share/applications/com.kavon.Tonik.desktop share/metainfo/com.kavon.Tonik.metainfo.xml \
-         share/icons/hicolor/16x16/apps/com.kavon.Tonik.png share/icons/hicolor/32x32/apps/com.kavon.Tonik.png \
-         share/icons/hicolor/48x48/apps/com.kavon.Tonik.png; do
+         share/icons/hicolor/scalable/apps/com.kavon.Tonik.svg; do
   [ -f "$stage/usr/$f" ] || { echo "missing $f" >&2; exit 1; }
 done
+for size in 16 32 48 64 128 256; do
+  icon=$stage/usr/share/icons/hicolor/${size}x${size}/apps/com.kavon.Tonik.png
+  [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || { echo "no ${size} px icon" >&2; exit 1; }
+done
 desktop-file-validate "$stage/usr/share/applications/com.kavon.Tonik.desktop"
-appstreamcli validate --no-net "$stage/usr/share/metainfo/com.kavon.Tonik.metainfo.xml"
+# Pedantic, but for the id's upper-case letters, which the desktop entry's name fixes.
+report=$(appstreamcli validate --pedantic --no-net "$stage/usr/share/metainfo/com.kavon.Tonik.metainfo.xml")
+if grep -E '^[EWIP]:' <<<"$report" | grep -v 'cid-contains-uppercase-letter'; then
+  echo "the metainfo file is not clean: $report" >&2; exit 1
+fi
+# What software centres are built from: Tonik is listed, with its icons, and nothing is reported.
+compose=$(appstreamcli compose --no-net --result-root="$stage/compose" --origin=tonik --prefix=/usr "$stage" 2>&1)
+grep -q '^Success' <<<"$compose" || { echo "appstreamcli compose failed: $compose" >&2; exit 1; }
+catalog=$(zcat "$stage/compose/usr/share/swcatalog/xml/tonik.xml.gz")
+grep -q '<id>com.kavon.Tonik</id>' <<<"$catalog" || { echo "compose dropped Tonik: $compose" >&2; exit 1; }
+grep -q 'width="128"' <<<"$catalog" || { echo "no 128 px icon in the catalog" >&2; exit 1; }
+grep -q '<screenshot' <<<"$catalog" || { echo "no screenshot in the catalog" >&2; exit 1; }
 echo "install: ok"

@@ -11,6 +11,8 @@
 #include "platform/Brush.h"
 #include "platform/qt/CtlColorWidgets.h"
 #include "platform/qt/Window.h"
+#include "res/Icons.h"
+#include "res/ResourceIds.h"
 #include "ui/ColorSwatch.h"
 #include "ui/CtlColorCache.h"
 #include "ui/PaletteGrid.h"
@@ -391,6 +393,29 @@ TEST(RightClickButton, RightPressNotifiesTheParentFirst)
     QTest::mousePress(button, Qt::MiddleButton);
     EXPECT_EQ(parent.headers.size(), 1u);
     EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(Icons, TheDropperStaysCrispOnAScreenScaledByTwo)
+{
+    // Scaled by 2, the 32-pixel icon and the cursor come from drawings of
+    // twice the pixels, not from the small ones blown up.
+    const QPixmap icon = LoadIconResource(IDI_DROPPER).pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(icon.size(), QSize(64, 64));
+    const QImage shown = icon.toImage();
+    const QImage drawn(QStringLiteral(":/tonik/icons/dropper-64.png"));
+    int different = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x)
+            different += qAlpha(shown.pixel(x, y)) != qAlpha(drawn.pixel(x, y));
+    }
+    EXPECT_EQ(different, 0);
+    const QCursor doubled = LoadDropperCursor(2.0);
+    EXPECT_EQ(doubled.pixmap().size(), QSize(64, 64));
+    EXPECT_EQ(doubled.pixmap().devicePixelRatio(), 2.0);
+    EXPECT_EQ(doubled.hotSpot(), QPoint(16, 15));
+    const QCursor plain = LoadDropperCursor(1.0);
+    EXPECT_EQ(plain.pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(plain.hotSpot(), QPoint(16, 15));
 }
 
 }  // namespace
