@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <optional>
 #include <string>
 
@@ -16,6 +19,12 @@ int main(int argc, char* argv[])
         QApplication application(argc, argv);
         // The desktop entry's id: the Wayland app id, and what docks match the window with.
         QGuiApplication::setDesktopFileName(QStringLiteral("com.kavon.Tonik"));
+        // Tonik's own texts are the template's; Qt's, such as the colour
+        // chooser's, speak the user's language, as in every Qt application.
+        QTranslator qtTranslations;
+        if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTranslations);
         tonik::ColorPickerApp colorPicker;
         status = colorPicker.InitInstance() ? application.exec() : 0;
         clipboardText = tonik::ClipboardTextToKeep();

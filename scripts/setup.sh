@@ -11,7 +11,7 @@ PACKAGES=(
   dbus-daemon dbus-bin procps python3
   sway swaybg xwayland wayvnc grim slurp pipewire qt6-wayland xdg-desktop-portal xdg-desktop-portal-wlr
   xvfb xauth xdotool xclip x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
-  desktop-file-utils appstream
+  desktop-file-utils appstream appstream-compose lintian qt6-translations-l10n
   locales-all
   binutils-mingw-w64-x86-64
 )
