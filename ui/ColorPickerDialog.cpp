@@ -11,6 +11,7 @@
 #include "color/Contrast.h"
 #include "color/HtmlCode.h"
 #include "platform/qt/DialogAccessibility.h"
+#include "platform/qt/PortalColorPick.h"
 #include "res/Icons.h"
 #include "res/MainDialogTemplate.h"
 #include "res/ResourceIds.h"

@@ -12,7 +12,6 @@
 
 #include "color/ColorState.h"
 #include "platform/qt/DropperRoad.h"
-#include "platform/qt/PortalColorPick.h"
 #include "platform/qt/TemplateDialog.h"
 #include "platform/qt/Window.h"
 #include "ui/CtlColorCache.h"
@@ -28,6 +27,7 @@ namespace tonik {
 
 class ColorSwatch;
 class ContrastStrip;
+class PortalColorPick;
 class PaletteGrid;
 class RightClickButton;
 

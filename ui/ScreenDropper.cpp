@@ -1,9 +1,11 @@
-// The screen dropper: a press on the dropper icon takes the mouse, the pixel
-// under the pointer is previewed in the swatch, and the release of the same
-// button picks it.
+// The screen dropper. On X11 a press on the dropper icon takes the mouse, the
+// pixel under the pointer is previewed in the swatch, and the release of the
+// same button picks it. In a Wayland session the press asks the desktop
+// portal, whose own picker takes the user's next click.
 #include <QGuiApplication>
 
 #include "color/ColorState.h"
+#include "platform/qt/PortalColorPick.h"
 #include "platform/qt/ScreenPixel.h"
 #include "res/Icons.h"
 #include "res/ResourceIds.h"
@@ -16,7 +18,11 @@ namespace tonik {
 
 std::optional<QCursor> dropperCursor;
 
+namespace {
+
 const char PORTAL_MISSING_TIP[] = "Picking from the whole screen needs the desktop portal (xdg-desktop-portal)";
+
+}  // namespace
 
 void ColorPickerDialog::SetUpPortalPick()
 {

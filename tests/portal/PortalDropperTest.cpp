@@ -7,6 +7,7 @@
 
 #include "color/ColorState.h"
 #include "platform/qt/DropperRoad.h"
+#include "platform/qt/PortalColorPick.h"
 #include "tests/portal/FakePortal.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/ColorSwatch.h"
