@@ -42,15 +42,16 @@ bool WriteAll(int fd, const std::string& content)
     return true;
 }
 
-// The mode a new file gets: the old file's, or what the umask allows.
-mode_t ModeFor(const std::string& path)
+// The file a path names: a symbolic link's target, so that replacing it keeps
+// the link (dot files are often links into a folder of their own).
+std::string FinalPath(const std::string& path)
 {
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0)
-        return info.st_mode & 07777;
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
+    char* target = realpath(path.c_str(), nullptr);
+    if (target == nullptr)
+        return path;
+    std::string resolved(target);
+    std::free(target);
+    return resolved;
 }
 
 std::string FolderOf(const std::string& path)
@@ -63,14 +64,17 @@ std::string FolderOf(const std::string& path)
 
 }  // namespace
 
-bool ReplaceFileContent(const std::string& path, const std::string& content)
+bool ReplaceFileContent(const std::string& name, const std::string& content)
 {
+    const std::string path = FinalPath(name);
     std::string temporary = path + ".XXXXXX";
     const int fd = StepAllowed(SaveStep::Open) ? mkostemp(temporary.data(), O_CLOEXEC) : -1;
     if (fd < 0)
         return false;
-    bool written = fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, content) && StepAllowed(SaveStep::Sync) &&
-                   fsync(fd) == 0;
+    // The new file keeps the old one's mode; a first one stays private (0600).
+    struct stat old {};
+    bool written = (stat(path.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0) &&
+                   WriteAll(fd, content) && StepAllowed(SaveStep::Sync) && fsync(fd) == 0;
     // close can report a write that failed late; its result counts too.
     if (!StepAllowed(SaveStep::Close)) {
         close(fd);

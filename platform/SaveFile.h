@@ -9,8 +9,9 @@
 
 namespace tonik {
 
-// Replaces the file at path with content; false, with the old file untouched
-// and no temporary left behind, when any step fails.
+// Replaces the file at path (a symbolic link's target, for a link) with
+// content; false, with the old file untouched and no temporary left behind,
+// when any step fails.
 bool ReplaceFileContent(const std::string& path, const std::string& content);
 
 // Reads the whole file at path into content; a missing file reads as empty.

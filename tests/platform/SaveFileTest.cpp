@@ -107,7 +107,7 @@ TEST_F(SaveFileTest, AKilledSaveLeavesTheOldOrTheNewFileWhole)
     }
 }
 
-TEST_F(SaveFileTest, ReplacingKeepsTheFileMode)
+TEST_F(SaveFileTest, ReplacingKeepsTheFileModeAndALinkToIt)
 {
     ASSERT_TRUE(ReplaceFileContent(path, OLD));
     chmod(path.c_str(), 0640);
@@ -115,6 +115,12 @@ TEST_F(SaveFileTest, ReplacingKeepsTheFileMode)
     struct stat info {};
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+    const std::string link = folder + "/link.conf";
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(ReplaceFileContent(link, OLD));
+    ASSERT_EQ(lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(Content(), OLD);  // written through the link
     std::string text = "left";
     EXPECT_TRUE(ReadFileContent(folder + "/missing", text));
     EXPECT_EQ(text, "");
