@@ -208,15 +208,15 @@ void ColorPickerDialog::UpdateControls(uint8_t skipMask)
 
 void ColorPickerDialog::UpdateContrast()
 {
+    const double ratio = ContrastRatio(colorState.foreColor, colorState.backColor);
     if (contrastStrip != nullptr)
-        contrastStrip->ShowContrast(colorState.foreColor, colorState.backColor);
+        contrastStrip->SetRatio(ratio);
     if (sample == nullptr)
         return;
     const QString description = QStringLiteral("Text %1 on background %2, contrast %3:1")
                                     .arg(QString::fromStdString(FormatHtmlCode(colorState.foreColor)),
                                          QString::fromStdString(FormatHtmlCode(colorState.backColor)),
-                                         QString::fromStdString(FormatContrastRatio(
-                                             ContrastRatio(colorState.foreColor, colorState.backColor))));
+                                         QString::fromStdString(FormatContrastRatio(ratio)));
     if (sample->accessibleDescription() != description)
         sample->setAccessibleDescription(description);
 }

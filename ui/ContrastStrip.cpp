@@ -27,9 +27,8 @@ ContrastStrip::ContrastStrip(QWidget* dialog, int topDlu, int widthDlu) : QWidge
     fixButton->setAccessibleDescription(QStringLiteral("Moves the edited colour to the nearest readable colour"));
 }
 
-void ContrastStrip::ShowContrast(uint32_t foreColor, uint32_t backColor)
+void ContrastStrip::SetRatio(double ratio)
 {
-    const double ratio = ContrastRatio(foreColor, backColor);
     const QString text = QString::fromStdString(ContrastText(ratio));
     if (label->text() != text) {
         label->setText(text);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 
 class QLabel;
 class QPushButton;
@@ -19,9 +18,9 @@ public:
     // A strip across the dialog's whole width (widthDlu) from topDlu down.
     ContrastStrip(QWidget* dialog, int topDlu, int widthDlu);
 
-    // Shows the contrast of the pair; the text is rewritten, and so repainted,
-    // only when it changes.
-    void ShowContrast(uint32_t foreColor, uint32_t backColor);
+    // Shows the contrast ratio of the pair; the text is rewritten, and so
+    // repainted, only when it changes.
+    void SetRatio(double ratio);
 
     QLabel* label = nullptr;
     QPushButton* fixButton = nullptr;
