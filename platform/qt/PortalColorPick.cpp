@@ -72,7 +72,7 @@ bool PortalColorPick::Start(const QString& parentWindow)
     pending = true;
     pendingParent = parentWindow;
     if (availability == Availability::Available)
-        CallPickColor(parentWindow);
+        CallPickColor();
     else
         QueryVersion();  // the call follows its answer
     return true;
@@ -103,11 +103,11 @@ void PortalColorPick::QueryVersion()
         }
         availability = Availability::Available;
         if (pending)
-            CallPickColor(pendingParent);
+            CallPickColor();
     });
 }
 
-void PortalColorPick::CallPickColor(const QString& parentWindow)
+void PortalColorPick::CallPickColor()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString token = QStringLiteral("tonik%1").arg(++tokens);
@@ -116,7 +116,7 @@ void PortalColorPick::CallPickColor(const QString& parentWindow)
     Subscribe(RequestPath(bus, token));
     QDBusMessage pick = QDBusMessage::createMethodCall(PORTAL_SERVICE, PORTAL_PATH, SCREENSHOT,
                                                        QStringLiteral("PickColor"));
-    pick << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
+    pick << pendingParent << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(pick, CALL_TIMEOUT_MS), this);
     const QString expected = requestPath;
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, expected](QDBusPendingCallWatcher* call) {

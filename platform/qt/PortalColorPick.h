@@ -55,7 +55,8 @@ private slots:
 
 private:
     void QueryVersion();
-    void CallPickColor(const QString& parentWindow);
+    // Asks the portal to pick for the pending pick's window.
+    void CallPickColor();
     void Subscribe(const QString& path);
     void Unsubscribe();
     void Fail();
