@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -12,6 +11,8 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
+
+#include "platform/qt/X11Connection.h"
 
 namespace tonik {
 namespace {
@@ -126,13 +127,13 @@ int ServeClipboard(const std::string& text, int ready)
 
 std::optional<std::string> ClipboardTextToKeep()
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr)
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr)
         return std::nullopt;
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard->ownsClipboard())
         return std::nullopt;
-    if (HasSelectionOwner(x11->connection(), Atom(x11->connection(), "CLIPBOARD_MANAGER")))
+    if (HasSelectionOwner(connection, Atom(connection, "CLIPBOARD_MANAGER")))
         return std::nullopt;
     return clipboard->text().toStdString();
 }

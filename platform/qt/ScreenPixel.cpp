@@ -5,21 +5,16 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
-#include <QtGui/qguiapplication_platform.h>
 #include <cmath>
 #include <cstdlib>
 #include <xcb/xcb.h>
+
+#include "platform/qt/X11Connection.h"
 
 namespace tonik {
 namespace {
 
 constexpr int32_t NO_PIXEL = -1;
-
-xcb_connection_t* X11Connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
 
 // Reads one pixel of the X root window in device coordinates; false when this
 // is not an X11 session or the request fails.
