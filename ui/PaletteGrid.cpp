@@ -8,6 +8,7 @@
 
 #include "color/HtmlCode.h"
 #include "platform/Brush.h"
+#include "platform/qt/DialogAccessibility.h"
 #include "platform/qt/Window.h"
 #include "ui/PaletteTable.h"
 
@@ -38,16 +39,11 @@ QAccessibleInterface* PaletteAccessibleFactory(const QString&, QObject* object)
     return nullptr;
 }
 
-// Qt keeps a list of factories; one entry is enough.
-bool paletteFactoryInstalled = false;
-
 }  // namespace
 
 void InstallPaletteAccessibility()
 {
-    if (!paletteFactoryInstalled)
-        QAccessible::installFactory(PaletteAccessibleFactory);
-    paletteFactoryInstalled = true;
+    InstallAccessibleFactoryOnce(PaletteAccessibleFactory);
 }
 
 PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent)

@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <algorithm>
+#include <vector>
 
 #include "platform/qt/TemplateDialog.h"
 
@@ -49,10 +51,18 @@ QAccessibleInterface* DialogAccessibleFactory(const QString&, QObject* object)
     return nullptr;
 }
 
-// Qt keeps a list of factories; one entry is enough.
-bool dialogFactoryInstalled = false;
+// The factories installed so far: Qt keeps a list, and one entry is enough.
+std::vector<QAccessible::InterfaceFactory> installedFactories;
 
 }  // namespace
+
+void InstallAccessibleFactoryOnce(QAccessible::InterfaceFactory factory)
+{
+    if (std::find(installedFactories.begin(), installedFactories.end(), factory) != installedFactories.end())
+        return;
+    QAccessible::installFactory(factory);
+    installedFactories.push_back(factory);
+}
 
 void DescribeByGroupBoxes(QWidget* dialog)
 {
@@ -73,9 +83,7 @@ void DescribeByGroupBoxes(QWidget* dialog)
 
 void InstallDialogAccessibility()
 {
-    if (!dialogFactoryInstalled)
-        QAccessible::installFactory(DialogAccessibleFactory);
-    dialogFactoryInstalled = true;
+    InstallAccessibleFactoryOnce(DialogAccessibleFactory);
 }
 
 }  // namespace tonik

@@ -4,6 +4,8 @@
 // frame. Hidden items (the template's OK and Cancel) are left out too.
 #pragma once
 
+#include <QAccessible>
+
 class QWidget;
 
 namespace tonik {
@@ -14,5 +16,8 @@ void DescribeByGroupBoxes(QWidget* dialog);
 
 // Makes template dialogs show screen readers their visible controls only.
 void InstallDialogAccessibility();
+
+// Installs an accessible-interface factory unless it is installed already.
+void InstallAccessibleFactoryOnce(QAccessible::InterfaceFactory factory);
 
 }  // namespace tonik
