@@ -14,8 +14,9 @@ namespace {
 
 const char QUIET_PROPERTY[] = "tonikQuietWrite";
 
-// The checked button among the exclusive radio buttons that share button's
-// parent, or null when button is none or no button of its group is checked.
+// The checked button among the exclusive radio buttons that share the
+// widget's parent, or null when the widget is no such radio button or no
+// button of its group is checked.
 QAbstractButton* CheckedOfGroup(QWidget* widget)
 {
     auto* button = qobject_cast<QRadioButton*>(widget);
