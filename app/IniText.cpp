@@ -5,6 +5,8 @@
 namespace tonik {
 namespace {
 
+constexpr std::string_view UTF8_BOM = "\xEF\xBB\xBF";
+
 std::string_view Trim(std::string_view text)
 {
     const size_t first = text.find_first_not_of(" \t\r\n");
@@ -47,8 +49,10 @@ std::string SetIniValues(const std::string& text, const std::string& section, co
         const size_t end = text.find('\n', start);
         const size_t next = end == std::string::npos ? text.size() : end + 1;
         const std::string_view line(text.data() + start, next - start);
+        // A byte-order mark belongs to the file's start, not to its first line.
+        const std::string_view content = start == 0 && line.starts_with(UTF8_BOM) ? line.substr(3) : line;
         start = next;
-        if (std::string_view name; SectionOf(line, name)) {
+        if (std::string_view name; SectionOf(content, name)) {
             inSection = name == section;
             result.append(line);
             if (inSection && !sectionSeen) {
@@ -57,7 +61,7 @@ std::string SetIniValues(const std::string& text, const std::string& section, co
             }
             continue;
         }
-        const std::string_view key = inSection ? KeyOf(line) : std::string_view{};
+        const std::string_view key = inSection ? KeyOf(content) : std::string_view{};
         size_t index = 0;
         while (index < values.size() && (key.empty() || values[index].first != key))
             ++index;

@@ -1,12 +1,20 @@
 #include "app/SettingsStore.h"
 
 #include <QDir>
+#include <cerrno>
 #include <QFileInfo>
 
 #include "app/IniText.h"
 #include "platform/SaveFile.h"
+#include "platform/qt/QuitSignals.h"
 
 namespace tonik {
+namespace {
+
+// How long a save waits for another Tonik's lock on the settings folder.
+constexpr int LOCK_WAIT_MS = 2000;
+
+}  // namespace
 
 SettingsStore::SettingsStore(const QString& organization, const QString& application)
     : settings(QSettings::NativeFormat, QSettings::UserScope, organization, application)
@@ -51,15 +59,34 @@ bool SettingsStore::Flush()
     const QString folder = QFileInfo(FileName()).path();
     QDir().mkpath(folder);
     // Read, merge and replace under one lock, so that two closing Tonik
-    // windows each see what the other wrote.
-    const FolderLock lock(QFile::encodeName(folder).toStdString());
-    std::string text;
-    if (!ReadFileContent(path, text))
-        return false;  // what it holds cannot be kept, so it is left alone
-    std::string merged = text;
-    for (const auto& [section, values] : changes)
-        merged = SetIniValues(merged, section, values);
-    return merged == text || ReplaceFileContent(path, merged);
+    // windows each see what the other wrote. A lock held too long (a Tonik
+    // stopped in its save) or a quit signal meanwhile ends the wait; the
+    // version check before the rename then keeps what the other one wrote.
+    const unsigned signalsBefore = QuitSignalCount();
+    const FolderLock lock(QFile::encodeName(folder).toStdString(), LOCK_WAIT_MS,
+                          [signalsBefore] { return QuitSignalCount() != signalsBefore; });
+    if (lock.Held())
+        RemoveLeftTemporaries(path);
+    bool saved = false;
+    for (int attempt = 0; attempt < 5 && !saved; ++attempt) {
+        std::string text;
+        FileVersion version;
+        if (!ReadFileContent(path, text, &version))
+            return false;  // what it holds cannot be kept, so it is left alone
+        std::string merged = text;
+        for (const auto& [section, values] : changes)
+            merged = SetIniValues(merged, section, values);
+        saved = merged == text || ReplaceFileContent(path, merged, &version);
+        if (!saved && errno != ESTALE)
+            return false;
+    }
+    // What this run wrote is what the file holds now: a later save writes
+    // only what changed after it.
+    if (saved) {
+        for (const auto& [key, value] : written)
+            held[key] = value;
+    }
+    return saved;
 }
 
 }  // namespace tonik

@@ -22,7 +22,9 @@ public:
     // Writes the values whose number differs from what the file held when
     // they were read, or that it did not hold as a number, into the file as
     // it is now: values another Tonik changed meanwhile are kept. The file is
-    // replaced whole or not at all; false when it could not be.
+    // replaced whole or not at all; false when it could not be (a read-only
+    // file is left alone). Once saved, a value counts as held with what was
+    // written, so Flush may run again (a session's save, then the end).
     bool Flush();
 
     QString FileName() const { return settings.fileName(); }

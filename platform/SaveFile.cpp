@@ -1,10 +1,14 @@
 #include "platform/SaveFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tonik {
@@ -62,13 +66,74 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+FileVersion VersionFrom(const struct stat& info)
+{
+    constexpr int64_t NS = 1000000000;
+    return {true, uint64_t(info.st_dev), uint64_t(info.st_ino), uint64_t(info.st_size),
+            int64_t(info.st_mtim.tv_sec) * NS + info.st_mtim.tv_nsec, int64_t(info.st_ctim.tv_sec) * NS + info.st_ctim.tv_nsec};
+}
+
+FileVersion VersionOf(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? VersionFrom(info) : FileVersion{};
+}
+
+// A file that exists and that its user may not write: root may write any
+// file, so the permission bits count too, as the user set them to freeze it.
+bool ReadOnly(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && ((info.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+}
+
+// A temporary beside path, locked for as long as this process has it open,
+// so that RemoveLeftTemporaries leaves it alone.
+int MakeTemporary(const std::string& path, std::string& temporary)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temporary = path + ".XXXXXX";
+        const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        int locked = -1;
+        while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        struct stat info {};
+        // A cleaner may have taken it for a left one before it was locked.
+        if (locked == 0 && fstat(fd, &info) == 0 && info.st_nlink > 0)
+            return fd;
+        close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// The names mkostemp gives temporaries of path: its name, a dot, six letters or digits.
+bool IsTemporaryOf(const char* entry, const std::string& base)
+{
+    const size_t length = std::strlen(entry);
+    if (length != base.size() + 7 || base.compare(0, base.size(), entry, base.size()) != 0 || entry[base.size()] != '.')
+        return false;
+    for (size_t i = base.size() + 1; i < length; ++i) {
+        const char c = entry[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-bool ReplaceFileContent(const std::string& name, const std::string& content)
+bool ReplaceFileContent(const std::string& name, const std::string& content, const FileVersion* expected)
 {
     const std::string path = FinalPath(name);
-    std::string temporary = path + ".XXXXXX";
-    const int fd = StepAllowed(SaveStep::Open) ? mkostemp(temporary.data(), O_CLOEXEC) : -1;
+    if (ReadOnly(path)) {
+        errno = EACCES;
+        return false;
+    }
+    std::string temporary;
+    const int fd = StepAllowed(SaveStep::Open) ? MakeTemporary(path, temporary) : -1;
     if (fd < 0)
         return false;
     // The new file keeps the old one's mode; a first one stays private (0600).
@@ -80,6 +145,10 @@ bool ReplaceFileContent(const std::string& name, const std::string& content)
         close(fd);
         written = false;
     } else if (close(fd) != 0) {
+        written = false;
+    }
+    if (written && expected != nullptr && VersionOf(path) != *expected) {
+        errno = ESTALE;
         written = false;
     }
     if (written && StepAllowed(SaveStep::Rename) && rename(temporary.c_str(), path.c_str()) == 0) {
@@ -94,12 +163,16 @@ bool ReplaceFileContent(const std::string& name, const std::string& content)
     return false;
 }
 
-bool ReadFileContent(const std::string& path, std::string& content)
+bool ReadFileContent(const std::string& path, std::string& content, FileVersion* version)
 {
     content.clear();
+    if (version != nullptr)
+        *version = FileVersion{};
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT;
+    if (struct stat info {}; version != nullptr && fstat(fd, &info) == 0)
+        *version = VersionFrom(info);
     char buffer[65536];
     for (;;) {
         const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -118,11 +191,45 @@ bool ReadFileContent(const std::string& path, std::string& content)
     return true;
 }
 
-FolderLock::FolderLock(const std::string& folder) : fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+void RemoveLeftTemporaries(const std::string& name)
 {
-    if (fd >= 0) {
-        while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    const std::string path = FinalPath(name);
+    const std::string folder = FolderOf(path);
+    const std::string base = path.substr(path.rfind('/') + 1);
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    while (const dirent* entry = readdir(dir)) {
+        if (!IsTemporaryOf(entry->d_name, base))
+            continue;
+        const std::string temporary = folder + '/' + entry->d_name;
+        const int fd = open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        // Its writer's lock went with the writer: nobody finishes it now.
+        struct stat info {};
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+            unlink(temporary.c_str());
+        close(fd);
+    }
+    closedir(dir);
+}
+
+FolderLock::FolderLock(const std::string& folder, int timeoutMs, const std::function<bool()>& giveUp)
+    : fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+    if (fd < 0)
+        return;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            held = true;
+            return;
         }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= until ||
+            (giveUp && giveUp()))
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 

@@ -4,31 +4,51 @@
 // file stays byte for byte as it was.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace tonik {
 
+// One version of a file: any replacement, write or touch gives another.
+struct FileVersion {
+    bool exists = false;
+    uint64_t device = 0, inode = 0, size = 0;
+    int64_t modified = 0, changed = 0;  // nanoseconds
+    bool operator==(const FileVersion&) const = default;
+};
+
 // Replaces the file at path (a symbolic link's target, for a link) with
 // content; false, with the old file untouched and no temporary left behind,
-// when any step fails.
-bool ReplaceFileContent(const std::string& path, const std::string& content);
+// when any step fails. A file its user may not write (no write permission
+// bit, as after chmod 444) is left alone (EACCES). With expected, the file
+// must still be that version just before the rename, else nothing is
+// replaced (ESTALE): another writer went ahead.
+bool ReplaceFileContent(const std::string& path, const std::string& content, const FileVersion* expected = nullptr);
 
-// Reads the whole file at path into content; a missing file reads as empty.
-// False when the file exists but cannot be read.
-bool ReadFileContent(const std::string& path, std::string& content);
+// Reads the whole file at path into content, and its version; a missing file
+// reads as empty. False when the file exists but cannot be read.
+bool ReadFileContent(const std::string& path, std::string& content, FileVersion* version = nullptr);
+
+// Removes the temporaries that replacements of path left behind when they
+// were killed; those of replacements still running (or stopped) stay.
+void RemoveLeftTemporaries(const std::string& path);
 
 // Holds an exclusive lock on a folder while it lives, so that two Tonik
-// processes read, merge and replace a file in it one after the other.
+// processes read, merge and replace a file in it one after the other. The
+// lock is waited for at most timeoutMs, and no longer once giveUp says so;
+// without it the replacement still goes ahead (Held() is false).
 class FolderLock {
 public:
-    explicit FolderLock(const std::string& folder);
+    FolderLock(const std::string& folder, int timeoutMs, const std::function<bool()>& giveUp = {});
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
+    bool Held() const { return held; }
 
 private:
     int fd = -1;
+    bool held = false;
 };
 
 // Test seam: each step of a replacement asks the hook first; a non-zero
