@@ -1,12 +1,12 @@
 #include "app/ColorPickerApp.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSessionManager>
 
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
+#include "platform/qt/ClipboardKeeper.h"
 #include "platform/qt/QuitSignals.h"
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"
@@ -53,14 +53,57 @@ bool ColorPickerApp::InitInstance()
     ColorPickerDialog dialog;
     dialog.contrastShown = store.GetProfileInt(section, QStringLiteral("ShowContrast"), 1) != 0;
     dialog.Create();
-    // The end of the desktop session ends the dialog as Escape would, so the
-    // colours of this run are saved.
-    const QuitSignals quitSignals([&dialog] { dialog.reject(); });
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog, [&dialog] { dialog.reject(); });
+    const QuitSignals quitSignals([&dialog] { RequestEnd(dialog); });
+    // The session's save request (a checkpoint, or a logout that another
+    // program may still cancel) saves the colours and leaves Tonik running.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog,
+                     [this, &store, &dialog] { SaveSettings(store, dialog); });
     if (beforeModal)
         beforeModal(dialog);
-    dialog.DoModal();  // however it ended, the colours are saved; failures are not shown
+    dialog.DoModal();
+    EndRun(store, dialog);
+    return false;
+}
 
+void ColorPickerApp::RequestEnd(ColorPickerDialog& dialog)
+{
+    // The innermost first: a popup (the window menu), then each modal window
+    // above the dialog (the colour chooser, the About box), whose own loops
+    // would otherwise go on after the dialog's had ended.
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        if (QApplication::activePopupWidget() == popup)
+            break;
+    }
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal == &dialog)
+            break;
+        if (auto* nested = qobject_cast<QDialog*>(modal))
+            nested->reject();
+        else
+            modal->close();
+        if (QApplication::activeModalWidget() == modal)
+            break;
+    }
+    dialog.reject();
+}
+
+// The road out, the same however the end was asked for: Enter, Escape, the
+// close button and the window menu's Close end the dialog themselves; a quit
+// signal or the session's end goes through RequestEnd first. Once the
+// dialog's loop has returned, the settings are written (once, with a bounded
+// wait for another Tonik's lock), the clipboard goes to its keeper, and
+// InitInstance returns for an exit with status 0.
+void ColorPickerApp::EndRun(SettingsStore& store, const ColorPickerDialog& dialog) const
+{
+    SaveSettings(store, dialog);  // failures are not shown
+    if (const std::optional<std::string> text = ClipboardTextToKeep())
+        KeepClipboardText(*text, displayName);
+}
+
+void ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const
+{
+    const QString section = QString::fromLatin1(SETTINGS_SECTION);
     store.WriteProfileInt(section, QStringLiteral("Foreground"), colorState.foreground);
     store.WriteProfileInt(section, QStringLiteral("ForeColor"), static_cast<int32_t>(colorState.foreColor));
     store.WriteProfileInt(section, QStringLiteral("BackColor"), static_cast<int32_t>(colorState.backColor));
@@ -68,7 +111,6 @@ bool ColorPickerApp::InitInstance()
         store.WriteProfileInt(section, CustomColorName(i), static_cast<int32_t>(colorState.customColors[size_t(i)]));
     store.WriteProfileInt(section, QStringLiteral("ShowContrast"), dialog.contrastShown ? 1 : 0);
     store.Flush();
-    return false;
 }
 
 }  // namespace tonik

@@ -1,13 +1,15 @@
 // The application: loads the colours from the settings store, runs the main
-// dialog and writes the colours back however the dialog ended.
+// dialog and takes the one road out, however the end was asked for.
 #pragma once
 
 #include <QString>
 #include <functional>
+#include <string>
 
 namespace tonik {
 
 class ColorPickerDialog;
+class SettingsStore;
 
 class ColorPickerApp {
 public:
@@ -20,7 +22,16 @@ public:
     // Called with the dialog before it runs modally (tests close it from here).
     std::function<void(ColorPickerDialog& dialog)> beforeModal;
 
+    // The X display Tonik runs on, where the clipboard keeper serves the code.
+    std::string displayName;
+
+    // An end asked for from outside the dialog (a quit signal): every nested
+    // window closes, then the dialog ends as Escape ends it.
+    static void RequestEnd(ColorPickerDialog& dialog);
+
 private:
+    void SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const;
+    void EndRun(SettingsStore& store, const ColorPickerDialog& dialog) const;
     QString application;
 };
 

@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace tonik {
 namespace {
@@ -67,6 +69,21 @@ int HandleCommandLine(int argc, char** argv)
         return 0;
     }
     return -1;
+}
+
+std::string DisplayName(int argc, char** argv)
+{
+    // Qt reads "-display name" and "--display name", the last one counting.
+    std::string display;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "--display") == 0)
+            display = argv[++i];
+    }
+    if (display.empty()) {
+        if (const char* environment = std::getenv("DISPLAY"))
+            display = environment;
+    }
+    return display;
 }
 
 }  // namespace tonik

@@ -2,7 +2,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <optional>
+#include <cstring>
 #include <string>
 
 #include "app/ColorPickerApp.h"
@@ -11,26 +11,22 @@
 
 int main(int argc, char* argv[])
 {
+    // The clipboard keeper Tonik starts as it ends is Tonik itself, without Qt.
+    if (argc == 3 && std::strcmp(argv[1], tonik::CLIPBOARD_KEEPER_MODE) == 0)
+        return tonik::RunClipboardKeeper(argv[2]);
     if (const int status = tonik::HandleCommandLine(argc, argv); status >= 0)
         return status;
-    int status = 0;
-    std::optional<std::string> clipboardText;
-    {
-        QApplication application(argc, argv);
-        // The desktop entry's id: the Wayland app id, and what docks match the window with.
-        QGuiApplication::setDesktopFileName(QStringLiteral("com.kavon.Tonik"));
-        // Tonik's own texts are the template's; Qt's, such as the colour
-        // chooser's, speak the user's language, as in every Qt application.
-        QTranslator qtTranslations;
-        if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qtTranslations);
-        tonik::ColorPickerApp colorPicker;
-        status = colorPicker.InitInstance() ? application.exec() : 0;
-        clipboardText = tonik::ClipboardTextToKeep();
-    }
-    // The copied code outlives Tonik, as a clipboard's contents do.
-    if (clipboardText)
-        tonik::KeepClipboardText(*clipboardText);
-    return status;
+    const std::string display = tonik::DisplayName(argc, argv);
+    QApplication application(argc, argv);
+    // The desktop entry's id: the Wayland app id, and what docks match the window with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.kavon.Tonik"));
+    // Tonik's own texts are the template's; Qt's, such as the colour
+    // chooser's, speak the user's language, as in every Qt application.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslations);
+    tonik::ColorPickerApp colorPicker;
+    colorPicker.displayName = display;
+    return colorPicker.InitInstance() ? application.exec() : 0;
 }

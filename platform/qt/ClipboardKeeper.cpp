@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -15,6 +17,9 @@
 #include "platform/qt/X11Connection.h"
 
 namespace tonik {
+
+const char CLIPBOARD_KEEPER_MODE[] = "--tonik-clipboard-keeper";
+
 namespace {
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
@@ -83,11 +88,12 @@ void Answer(xcb_connection_t* connection, const xcb_selection_request_event_t& r
     xcb_flush(connection);
 }
 
-// The keeper's life: take the clipboard, say so through ready, serve the
-// text until another program takes the clipboard or the X server goes away.
-int ServeClipboard(const std::string& text, int ready)
+// The keeper's life: take the clipboard on display, say so through ready,
+// serve the text until another program takes the clipboard or the X server
+// goes away.
+int ServeClipboard(const std::string& text, const char* display, int ready)
 {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    xcb_connection_t* connection = xcb_connect(display != nullptr && *display != '\0' ? display : nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
         xcb_disconnect(connection);
         return 1;
@@ -138,40 +144,77 @@ std::optional<std::string> ClipboardTextToKeep()
     return clipboard->text().toStdString();
 }
 
-bool KeepClipboardText(const std::string& text)
+bool KeepClipboardText(const std::string& text, const std::string& display)
 {
+    int input[2];
     int ready[2];
-    if (pipe2(ready, O_CLOEXEC) != 0)
+    if (pipe2(input, O_CLOEXEC) != 0)
         return false;
+    if (pipe2(ready, O_CLOEXEC) != 0) {
+        close(input[0]);
+        close(input[1]);
+        return false;
+    }
+    const char* const arguments[] = {"tonik-clipboard", CLIPBOARD_KEEPER_MODE, display.c_str(), nullptr};
     const pid_t keeper = fork();
-    if (keeper < 0) {
-        close(ready[0]);
-        close(ready[1]);
-        return false;
-    }
     if (keeper == 0) {
-        close(ready[0]);
-        // Its own session, and no hold on the terminal or on the pipes of
-        // whoever started Tonik, so the shell gets its prompt back at once.
+        // Between fork and exec only what is safe in a threaded process. The
+        // keeper gets the text on standard input, /dev/null for output, the
+        // ready pipe as descriptor 3 and nothing else of Tonik's: no D-Bus
+        // connection, no hold on the terminal or on the folder Tonik ran in.
+        const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
+        const int from = fcntl(input[0], F_DUPFD_CLOEXEC, 10);
+        const int answer = fcntl(ready[1], F_DUPFD_CLOEXEC, 10);
+        const int nothing = fcntl(null, F_DUPFD_CLOEXEC, 10);
+        if (from < 0 || answer < 0 || nothing < 0 || dup2(from, STDIN_FILENO) < 0 ||
+            dup2(nothing, STDOUT_FILENO) < 0 || dup2(nothing, STDERR_FILENO) < 0 || dup2(answer, 3) < 0)
+            _exit(127);
+        close_range(4, ~0U, 0);
         setsid();
-        prctl(PR_SET_NAME, "tonik-clipboard");
-        if (const int null = open("/dev/null", O_RDWR); null >= 0) {
-            dup2(null, STDIN_FILENO);
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
-            if (null > STDERR_FILENO)
-                close(null);
-        }
-        _exit(ServeClipboard(text, ready[1]));
+        if (chdir("/") != 0)
+            _exit(127);
+        execv("/proc/self/exe", const_cast<char* const*>(arguments));
+        _exit(127);
     }
+    close(input[0]);
     close(ready[1]);
+    // A keeper that ends early must not end Tonik with SIGPIPE.
+    signal(SIGPIPE, SIG_IGN);
+    bool sent = keeper > 0;
+    for (size_t done = 0; sent && done < text.size();) {
+        const ssize_t n = write(input[1], text.data() + done, text.size() - done);
+        sent = n > 0 || (n < 0 && errno == EINTR);
+        done += n > 0 ? size_t(n) : 0;
+    }
+    close(input[1]);
     // Tonik ends once the keeper serves the text, so that no paste between
     // the two finds the clipboard empty.
     pollfd wait{ready[0], POLLIN, 0};
     char answer = 0;
-    const bool kept = poll(&wait, 1, 2000) == 1 && read(ready[0], &answer, 1) == 1;
+    const bool kept = sent && poll(&wait, 1, 2000) == 1 && read(ready[0], &answer, 1) == 1;
     close(ready[0]);
     return kept;
+}
+
+int RunClipboardKeeper(const char* display)
+{
+    prctl(PR_SET_NAME, "tonik-clipboard");
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        text.append(buffer, size_t(n));
+    }
+    // The text is in: standard input goes to /dev/null, as the output did.
+    if (const int null = open("/dev/null", O_RDONLY); null >= 0) {
+        dup2(null, STDIN_FILENO);
+        close(null);
+    }
+    return ServeClipboard(text, display, 3);
 }
 
 }  // namespace tonik

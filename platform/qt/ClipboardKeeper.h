@@ -13,9 +13,16 @@ namespace tonik {
 // no clipboard manager runs (Qt hands the text to one itself); else nothing.
 std::optional<std::string> ClipboardTextToKeep();
 
-// Once Qt is gone (one thread left, so forking is safe): starts the keeper of
-// the UTF-8 text in a session of its own and returns when it owns the
+// Starts the keeper: Tonik's own executable in its keeper mode, a fresh
+// process in a session of its own, working in /, that serves the UTF-8 text
+// on the X display named (empty: $DISPLAY). Returns when it owns the
 // clipboard, or false when it could not take it.
-bool KeepClipboardText(const std::string& text);
+bool KeepClipboardText(const std::string& text, const std::string& display);
+
+// The keeper mode: Tonik started with this argument and a display name is the
+// keeper, reading the text from standard input and saying on descriptor 3
+// that it owns the clipboard. Never shown to users.
+extern const char CLIPBOARD_KEEPER_MODE[];
+int RunClipboardKeeper(const char* display);
 
 }  // namespace tonik

@@ -12,8 +12,11 @@ namespace tonik {
 
 class QuitSignals : public QObject {
 public:
-    // Calls onQuit from the event loop for each of those signals until this
-    // object goes, which puts back the handlers that were there before.
+    // Calls onQuit from the event loop for each of those signals while this
+    // object lives. The first one takes the signals over for the rest of the
+    // process, so that a signal during the save at the end is not fatal; a
+    // signal that was ignored when Tonik started (nohup, a background job)
+    // stays ignored.
     explicit QuitSignals(std::function<void()> onQuit, QObject* parent = nullptr);
     ~QuitSignals() override;
     QuitSignals(const QuitSignals&) = delete;
@@ -23,5 +26,8 @@ private:
     std::function<void()> onQuit;
     QSocketNotifier* notifier = nullptr;
 };
+
+// How many quit signals the process has had, for waits outside the event loop.
+unsigned QuitSignalCount();
 
 }  // namespace tonik
