@@ -1,7 +1,10 @@
 #include <QDir>
 #include <csignal>
+#include <utility>
 #include <QFile>
 #include <QRadioButton>
+#include <QSessionManager>
+#include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -49,6 +52,14 @@ protected:
             QTimer::singleShot(0, &dialog, [&dialog, close] { close(dialog); });
         };
         EXPECT_FALSE(app.InitInstance());
+    }
+    // Each store reads the role and the two colours, as a starting Tonik does.
+    static void ReadAtStart(std::initializer_list<SettingsStore*> stores)
+    {
+        for (SettingsStore* store : stores) {
+            for (const char* name : {"Foreground", "ForeColor", "BackColor"})
+                store->GetProfileInt(QStringLiteral("Settings"), QLatin1String(name), 0);
+        }
     }
     QString application;
 };
@@ -134,10 +145,7 @@ TEST_F(SettingsTest, TwoWindowsKeepEachOthersChanges)
     const QString section = QStringLiteral("Settings");
     SettingsStore first(QStringLiteral("Kavon"), application);
     SettingsStore second(QStringLiteral("Kavon"), application);
-    for (SettingsStore* store : {&first, &second}) {
-        for (const char* name : {"Foreground", "ForeColor", "BackColor"})
-            store->GetProfileInt(section, QLatin1String(name), 0);
-    }
+    ReadAtStart({&first, &second});
     // The first changes the text colour, the second the background; both
     // change the role, and the last close wins it.
     first.WriteProfileInt(section, QStringLiteral("ForeColor"), 0x123456);
@@ -172,18 +180,72 @@ TEST_F(SettingsTest, AFailedSaveKeepsTheOldFileAndEndsNormally)
     EXPECT_EQ(file.readAll(), old);
 }
 
-TEST_F(SettingsTest, TheEndOfTheSessionSavesTheRun)
+TEST_F(SettingsTest, TheEndOfTheSessionSavesTheRunWhateverWindowIsOpen)
 {
-    for (int quit : {SIGTERM, SIGHUP, SIGINT}) {
-        QFile::remove(FileName());
-        colorState = ColorState();
-        Run([quit](ColorPickerDialog& dialog) {
-            colorState.current = 0x00000000u + quit;
-            dialog.UpdateControls(0);
-            raise(quit);  // handled on the event loop, which then ends the dialog
-        });
-        EXPECT_EQ(Stored("BackColor"), QString::number(quit)) << quit;
+    // A quit signal with the colour chooser, the About box or the window menu
+    // open closes it and ends the run: no nested loop goes on.
+    const std::function<void(ColorPickerDialog&)> nested[] = {
+        [](ColorPickerDialog&) {},
+        [](ColorPickerDialog& d) { d.OnPal(); },
+        [](ColorPickerDialog& d) { d.OnSysCommand(ColorPickerDialog::IDM_ABOUTBOX); },
+        [](ColorPickerDialog& d) { d.ShowSystemMenu(QPoint(5, 5)); },
+    };
+    int round = 0;
+    for (const auto& open : nested) {
+        for (int quit : {SIGTERM, SIGHUP, SIGINT}) {
+            QFile::remove(FileName());
+            colorState = ColorState();
+            const int value = quit + 100 * ++round;
+            Run([quit, value, &open](ColorPickerDialog& dialog) {
+                colorState.current = uint32_t(value);
+                dialog.UpdateControls(0);
+                QTimer::singleShot(0, [quit] { raise(quit); });  // handled on the innermost event loop
+                open(dialog);
+            });
+            EXPECT_EQ(Stored("BackColor"), QString::number(value)) << quit;
+            for (const QWidget* window : QApplication::topLevelWidgets())
+                EXPECT_FALSE(window->isVisible()) << quit;
+        }
     }
+}
+
+TEST_F(SettingsTest, ASessionSaveRequestSavesAndTonikGoesOn)
+{
+    WriteFile("[Settings]\nForeColor=1\n");
+    Run([this](ColorPickerDialog& dialog) {
+        colorState.foreColor = 5;
+        alignas(QSessionManager) unsigned char manager[sizeof(QSessionManager)]{};  // unused by Tonik's handler
+        emit qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));
+        EXPECT_EQ(Stored("ForeColor"), "5");
+        EXPECT_TRUE(dialog.isVisible());
+        colorState.foreColor = 1;  // back to the start-up value: written again at the end
+        dialog.reject();
+    });
+    EXPECT_EQ(Stored("ForeColor"), "1");
+}
+
+TEST_F(SettingsTest, ASaveOvertakenByAnotherWriterMergesAgain)
+{
+    WriteFile("[Settings]\nForeColor=1\nBackColor=2\n");
+    const QString section = QStringLiteral("Settings");
+    SettingsStore stopped(QStringLiteral("Kavon"), application);
+    SettingsStore ahead(QStringLiteral("Kavon"), application);
+    ReadAtStart({&stopped, &ahead});
+    stopped.WriteProfileInt(section, QStringLiteral("ForeColor"), 7);
+    ahead.WriteProfileInt(section, QStringLiteral("BackColor"), 8);
+    // The first is held up after reading (as when stopped); the other one
+    // waits out its lock and saves meanwhile.
+    bool once = false;
+    SetSaveFaultForTesting([&](SaveStep step) {
+        if (step == SaveStep::Sync && !std::exchange(once, true)) {
+            EXPECT_TRUE(ahead.Flush());
+        }
+        return 0;
+    });
+    EXPECT_TRUE(stopped.Flush());
+    SetSaveFaultForTesting(nullptr);
+    EXPECT_EQ(Stored("ForeColor"), "7");
+    EXPECT_EQ(Stored("BackColor"), "8");
 }
 
 TEST_F(SettingsTest, TheContrastStripIsShownUnlessStoredHidden)

@@ -31,6 +31,8 @@ TEST(IniText, SetsValuesAndKeepsEverythingElse)
         {"every duplicate replaced", "[Settings]\nForeColor=3\nForeColor=4\n", {{"ForeColor", "1"}},
          "[Settings]\nForeColor=1\nForeColor=1\n"},
         {"empty section", "[Settings]\n", {{"ForeColor", "1"}}, "[Settings]\nForeColor=1\n"},
+        {"byte-order mark", "\xEF\xBB\xBF[Settings]\nForeColor=3\n", {{"ForeColor", "1"}},
+         "\xEF\xBB\xBF[Settings]\nForeColor=1\n"},
         {"garbage kept", "\x01\xff junk\n[", {{"ForeColor", "1"}}, "\x01\xff junk\n[\n\n[Settings]\nForeColor=1\n"},
     };
     for (const MergeCase& c : cases)

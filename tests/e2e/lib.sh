@@ -14,13 +14,34 @@ expect_setting() {
   [ "$got" = "$2" ] || fail "$1 is '$got', expected '$2'"
 }
 
-# Starts Tonik in the background and waits for its window; sets PID and WIN.
+# Starts Tonik in the background with the arguments given (through $LAUNCH,
+# such as nohup, when set) and waits for its window, a new one when others
+# are open; sets PID and WIN.
 start_tonik() {
-  "$TONIK" >/dev/null 2>&1 &
+  local before
+  before=$(xdotool search --onlyvisible --name '^Tonik$' 2>/dev/null || true)
+  ${LAUNCH:-} "$TONIK" "$@" >/dev/null 2>&1 &
   PID=$!
-  WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tonik$' | head -n1) || fail "no Tonik window"
+  WIN=
+  for _ in $(seq 200); do
+    WIN=$(xdotool search --onlyvisible --name '^Tonik$' 2>/dev/null | grep -vxF "$before" | head -n1 || true)
+    [ -n "$WIN" ] && break
+    sleep 0.1
+  done
+  [ -n "$WIN" ] || fail "no Tonik window"
   xdotool windowfocus --sync "$WIN" 2>/dev/null || true
   sleep 0.3
+}
+
+# Expects Tonik (PID) to end with status 0 within the tenths of a second given.
+ends_within() {
+  local status=0
+  for _ in $(seq "$1"); do
+    kill -0 "$PID" 2>/dev/null || { wait "$PID" || status=$?; [ "$status" -eq 0 ] || fail "status $status"; return 0; }
+    sleep 0.1
+  done
+  kill -KILL "$PID"
+  fail "Tonik still runs after $(( $1 / 10 )) s"
 }
 
 # Waits for Tonik to end.

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,6 +105,44 @@ TEST_F(SaveFileTest, AKilledSaveLeavesTheOldOrTheNewFileWhole)
         waitpid(child, nullptr, 0);
         const std::string now = Content();
         EXPECT_TRUE(now == OLD || now == longer) << "round " << round << ": " << now.size() << " bytes";
+    }
+    // The killed saves' temporaries go; one whose writer lives (here: holds
+    // it open and locked, as a stopped Tonik does) stays.
+    std::string live = path + ".XXXXXX";
+    const int held = mkstemp(live.data());
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    const std::string other = folder + "/other.conf.AbC123";
+    std::system(("touch '" + other + "'").c_str());
+    RemoveLeftTemporaries(path);
+    EXPECT_EQ(Entries(), 3);  // the file, the live temporary and another file's
+    close(held);
+}
+
+TEST_F(SaveFileTest, AReadOnlyFileOrOneReplacedMeanwhileIsLeftAsItIs)
+{
+    ASSERT_TRUE(ReplaceFileContent(path, OLD));
+    chmod(path.c_str(), 0444);  // frozen by its user: even root leaves it
+    errno = 0;
+    EXPECT_FALSE(ReplaceFileContent(path, NEW));
+    EXPECT_EQ(errno, EACCES);
+    chmod(path.c_str(), 0644);
+    std::string text;
+    FileVersion version;
+    ASSERT_TRUE(ReadFileContent(path, text, &version));
+    ASSERT_TRUE(ReplaceFileContent(path, NEW));  // another writer goes ahead
+    EXPECT_FALSE(ReplaceFileContent(path, OLD, &version));
+    EXPECT_EQ(errno, ESTALE);
+    EXPECT_EQ(Content(), NEW);
+    EXPECT_EQ(Entries(), 1);
+}
+
+TEST_F(SaveFileTest, TheFolderLockIsWaitedForWithALimit)
+{
+    const FolderLock first(folder, 0);
+    ASSERT_TRUE(first.Held());
+    for (const auto& [timeout, giveUp] : {std::pair{200, std::function<bool()>{}}, {60000, [] { return true; }}}) {
+        const FolderLock second(folder, timeout, giveUp);
+        EXPECT_FALSE(second.Held());
     }
 }
 

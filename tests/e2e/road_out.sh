@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The road out of Tonik as a desktop meets it: a quit signal with the colour
+# chooser or the About box open, signals ignored by nohup, a lock on the
+# settings folder held by another process or by a second Tonik stopped in its
+# save, and a read-only settings file.
+#   road_out.sh TONIK STOP_IN_SAVE_LIBRARY
+set -euo pipefail
+TONIK=$1
+STOP_IN_SAVE=$2
+. "$(dirname "$0")/lib.sh"
+
+RED=$(( 0x230000FF ))               # palette cell (2, 13) as a stored colour
+fresh_settings() {
+  mkdir -p "$(dirname "$(conf)")"
+  printf '[Settings]\nForeground=1\nForeColor=0\nBackColor=16777215\n' >"$(conf)"
+}
+pick_red() { palette_cell 2 13; click_dlu "$CX" "$CY" "${1:-1}"; }
+
+# A quit signal with a nested window open: the window closes, the run is saved.
+for nested in chooser about; do
+  fresh_settings
+  start_tonik
+  pick_red
+  if [ $nested = chooser ]; then click_dlu 255 82; title='^Select Color$'; else xdotool key F1; title='^About Tonik$'; fi
+  timeout 10 xdotool search --sync --onlyvisible --name "$title" >/dev/null || fail "no $nested window"
+  kill -TERM "$PID"
+  ends_within 10
+  expect_setting ForeColor $RED
+done
+
+# Started with nohup as a background job, Tonik keeps SIGHUP and SIGINT ignored.
+fresh_settings
+LAUNCH=nohup start_tonik
+kill -HUP "$PID"; kill -INT "$PID"
+sleep 0.5
+kill -0 "$PID" 2>/dev/null || fail "an ignored signal ended Tonik"
+pick_red
+xdotool key Escape
+ends_within 30
+expect_setting ForeColor $RED
+
+# Another process holds the folder's lock: the close still ends, and saves.
+fresh_settings
+python3 -c 'import fcntl, os, sys, time
+fd = os.open(sys.argv[1], os.O_RDONLY); fcntl.flock(fd, fcntl.LOCK_EX); print(flush=True); time.sleep(60)' \
+  "$(dirname "$(conf)")" | head -n1 >/dev/null &
+HOLDER=$!
+sleep 0.5
+start_tonik
+pick_red
+xdotool key Escape
+ends_within 40
+expect_setting ForeColor $RED
+pkill -f 'fcntl.flock' || true
+
+# A second Tonik stopped inside its save holds the lock: the first one's close
+# ends, and once the stopped one goes on, both changes are in the file.
+fresh_settings
+LD_PRELOAD=$STOP_IN_SAVE ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0 start_tonik
+STOPPED=$PID STOPPED_WIN=$WIN
+xdotool windowmove --sync "$WIN" 0 0
+pick_red 1
+start_tonik
+xdotool windowmove --sync "$WIN" 0 400
+sleep 0.3
+palette_cell 5 10
+click_dlu "$CX" "$CY" 3
+SECOND=$PID
+PID=$STOPPED WIN=$STOPPED_WIN
+xdotool windowfocus --sync "$WIN" 2>/dev/null || true
+xdotool key Escape
+for _ in $(seq 50); do
+  [ "$(awk '{print $3}' "/proc/$STOPPED/stat")" = T ] && break
+  sleep 0.1
+done
+[ "$(awk '{print $3}' "/proc/$STOPPED/stat")" = T ] || fail "the first Tonik did not stop in its save"
+PID=$SECOND
+xdotool search --onlyvisible --name '^Tonik$' windowfocus --sync 2>/dev/null || true
+xdotool key Escape
+ends_within 40
+kill -CONT "$STOPPED"
+PID=$STOPPED
+ends_within 30
+expect_setting ForeColor $RED
+[ "$(setting BackColor)" != 16777215 ] || fail "the second Tonik's background was lost"
+[ -z "$(ls "$(dirname "$(conf)")" | grep -v '^tonik.conf$')" ] || fail "temporaries left: $(ls "$(dirname "$(conf)")")"
+
+# A settings file its user made read-only is left byte for byte.
+fresh_settings
+chmod 444 "$(conf)"
+cp "$(conf)" "$HOME/frozen"
+start_tonik
+pick_red
+xdotool key Escape
+ends_within 30
+cmp "$(conf)" "$HOME/frozen" || fail "the read-only settings file was replaced"
+echo "road out: ok"
