@@ -79,9 +79,14 @@ double ContrastRatio(uint32_t first, uint32_t second)
 
 std::string FormatContrastRatio(double ratio)
 {
-    // The epsilon keeps a ratio computed a hair below its exact value of two
-    // decimals, such as 21 for black on white, from showing one hundredth less.
-    const auto hundredths = static_cast<unsigned>(std::floor(ratio * 100 + 1e-9));
+    // The shown value never exceeds the ratio, so that it never reaches a
+    // threshold the pair fails (4.4999999999921 shows 4.49, not 4.50); the
+    // product's own rounding is corrected both ways.
+    auto hundredths = static_cast<unsigned>(std::floor(std::max(ratio, 0.0) * 100));
+    if ((hundredths + 1) / 100.0 <= ratio)
+        ++hundredths;
+    else if (hundredths > 0 && hundredths / 100.0 > ratio)
+        --hundredths;
     return FormatText("%u.%02u", hundredths / 100, hundredths % 100);
 }
 

@@ -12,18 +12,15 @@ ContrastStrip::ContrastStrip(QWidget* dialog, int topDlu, int widthDlu) : QWidge
 {
     // Placed in dialog units like the template's items: text from the left
     // margin, "Fi&x" at the right end, both in the dialog's own font.
+    // The button keeps the bottom margin of 5 units that the template's
+    // controls keep.
     const DialogUnits units = UnitsOf(dialog->font());
-    auto pixels = [&units](int left, int top, int right, int bottom) {
-        const QPoint topLeft = units.ToPixels(left, top);
-        const QPoint bottomRight = units.ToPixels(right, bottom);
-        return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
-    };
-    setGeometry(pixels(0, topDlu, widthDlu, topDlu + HEIGHT_DLU));
+    setGeometry(units.ToPixelRect(0, topDlu, widthDlu, HEIGHT_DLU));
     label = new QLabel(this);
-    label->setGeometry(pixels(5, 0, widthDlu - 5 - 30 - 4, HEIGHT_DLU));
+    label->setGeometry(units.ToPixelRect(5, 0, widthDlu - 5 - 30 - 4 - 5, BUTTON_TOP_DLU * 2 + BUTTON_HEIGHT_DLU));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fixButton = new DialogPushButton(QStringLiteral("Fi&x"), this);
-    fixButton->setGeometry(pixels(widthDlu - 5 - 30, 1, widthDlu - 5, 1 + 12));
+    fixButton->setGeometry(units.ToPixelRect(widthDlu - 5 - 30, BUTTON_TOP_DLU, 30, BUTTON_HEIGHT_DLU));
     fixButton->setAccessibleDescription(QStringLiteral("Moves the edited colour to the nearest readable colour"));
 }
 

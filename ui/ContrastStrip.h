@@ -13,7 +13,9 @@ namespace tonik {
 class ContrastStrip : public QWidget {
 public:
     // Height in dialog units.
-    static constexpr int HEIGHT_DLU = 14;
+    static constexpr int BUTTON_TOP_DLU = 1;
+    static constexpr int BUTTON_HEIGHT_DLU = 12;
+    static constexpr int HEIGHT_DLU = BUTTON_TOP_DLU + BUTTON_HEIGHT_DLU + 5;
 
     // A strip across the dialog's whole width (widthDlu) from topDlu down.
     ContrastStrip(QWidget* dialog, int topDlu, int widthDlu);

@@ -165,9 +165,8 @@ DialogUnits BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate,
     std::vector<QWidget*> widgets;
     widgets.reserve(dialogTemplate.items.size());
     for (const DialogItem& item : dialogTemplate.items) {
-        const QPoint topLeft = units.ToPixels(item.x, item.y);
-        const QPoint bottomRight = units.ToPixels(item.x + item.cx, item.y + item.cy);
-        const QSize itemSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y());
+        const QRect rect = units.ToPixelRect(item.x, item.y, item.cx, item.cy);
+        const QSize itemSize = rect.size();
         QWidget* widget = nullptr;
         if (const auto factory = factories.find(item.id); factory != factories.end())
             widget = factory->second(item, dialog);
@@ -183,7 +182,7 @@ DialogUnits BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate,
             widget = new QWidget(dialog);
         if (auto* label = qobject_cast<QLabel*>(widget); label && item.className == CLASS_STATIC)
             FillStatic(label, item, icons, itemSize);
-        widget->setGeometry(QRect(topLeft, itemSize));
+        widget->setGeometry(rect);
         SetDlgCtrlID(widget, item.id);
         widget->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
         widget->setVisible(item.style & WS_VISIBLE);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QRect>
 #include <functional>
 #include <map>
 
@@ -23,6 +24,12 @@ struct DialogUnits {
     int baseX = 0;  // average character width of the dialog font, in pixels
     int baseY = 0;  // character height
     QPoint ToPixels(int x, int y) const { return QPoint(x * baseX / 4, y * baseY / 8); }
+    // A rectangle of x, y, cx, cy units: its corners converted, so that
+    // neighbouring rectangles meet without a gap.
+    QRect ToPixelRect(int x, int y, int cx, int cy) const
+    {
+        return QRect(ToPixels(x, y), ToPixels(x + cx, y + cy) - QPoint(1, 1));
+    }
 };
 
 // The font of a template, with Qt's fallback when the family is missing.

@@ -27,6 +27,10 @@ TEST(Contrast, RatioTextIsCutOffNeverRoundedUp)
     EXPECT_EQ(FormatContrastRatio(ContrastRatio(0x777777, 0xFFFFFF)), "4.47");
     EXPECT_EQ(FormatContrastRatio(ContrastRatio(0x767676, 0xFFFFFF)), "4.54");
     EXPECT_EQ(FormatContrastRatio(4.4999), "4.49");
+    // A ratio a hair below a threshold shows below it, as its verdict says.
+    const double nearly = ContrastRatio(0x00E57126, 0x00010206);  // #2671E5 on #060201
+    EXPECT_LT(nearly, AA_RATIO);
+    EXPECT_EQ(ContrastText(nearly).substr(0, 24), "Contrast 4.49:1   \u2717 AA");
     EXPECT_EQ(ContrastText(4.4999), "Contrast 4.49:1   \u2717 AA   \u2713 AA large   \u2717 AAA   \u2717 AAA large");
     EXPECT_EQ(ContrastText(4.5), "Contrast 4.50:1   \u2713 AA   \u2713 AA large   \u2717 AAA   \u2713 AAA large");
     EXPECT_EQ(ContrastText(2.9999), "Contrast 2.99:1   \u2717 AA   \u2717 AA large   \u2717 AAA   \u2717 AAA large");

@@ -61,9 +61,9 @@ window_geometry() {
 }
 
 # Screen position of a point given in dialog units, fractions allowed (the
-# dialog is 332 x 102 units, and 14 more with the contrast strip below, as it
+# dialog is 332 x 102 units, and 18 more with the contrast strip below, as it
 # opens by default): sets SX and SY.
-DLU_HEIGHT=${DLU_HEIGHT:-116}
+DLU_HEIGHT=${DLU_HEIGHT:-120}
 dlu_to_screen() {
   window_geometry
   SX=$(awk -v x="$1" -v o="$WX" -v w="$WW" 'BEGIN { printf "%d", o + x * w / 332 }')

@@ -39,9 +39,9 @@ walk(json.load(sys.stdin))')"
   [ -n "${TX:-}" ]
 }
 picker_runs() { pgrep -u "$(id -u)" -x slurp >/dev/null; }
-# Clicks the dropper icon (dialog units 19, 24 of 332 x 116) with a button.
+# Clicks the dropper icon (dialog units 19, 24 of 332 x 120) with a button.
 click_icon() {
-  python3 "$RFB" "$VNC_SOCKET" click $(( TX + 19 * TW / 332 )) $(( TY + 24 * TH / 116 )) "$1" >/dev/null
+  python3 "$RFB" "$VNC_SOCKET" click $(( TX + 19 * TW / 332 )) $(( TY + 24 * TH / 120 )) "$1" >/dev/null
   until_true 10 picker_runs || fail "$ROAD: the desktop's picker did not open"
 }
 # Clicks the background far from Tonik and times the portal's answer.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "tests/ui/DialogTestSupport.h"
+#include "platform/qt/DialogBuilder.h"
 #include "ui/ContrastStrip.h"
 
 namespace tonik {
@@ -34,6 +35,9 @@ TEST_F(DialogTest, TheStripSitsBelowTheTemplateAndHides)
     const QRect fix = dialog.contrastStrip->fixButton->geometry();
     EXPECT_GT(fix.left(), dialog.contrastStrip->label->geometry().right());  // "Fi&x" at the right end
     EXPECT_GT(fix.left(), dialog.width() * 7 / 8);
+    // Below "Fi&x", the margin of 5 units the template keeps at its edges.
+    const int margin = dialog.height() - 1 - dialog.contrastStrip->mapTo(&dialog, fix.bottomLeft()).y();
+    EXPECT_GE(margin, UnitsOf(dialog.font()).ToPixels(0, 5).y() - 1);
 
     QAction* show = MenuEntry(dialog, QStringLiteral("Show &Contrast"));
     ASSERT_NE(show, nullptr);
