@@ -11,15 +11,7 @@ namespace {
 
 double ChannelToLinear(uint32_t byte)
 {
-    const double c = byte / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-uint32_t LinearToByte(double linear)
-{
-    const double clamped = std::clamp(linear, 0.0, 1.0);
-    const double encoded = clamped <= 0.0031308 ? clamped * 12.92 : 1.055 * std::pow(clamped, 1 / 2.4) - 0.055;
-    return uint32_t(std::clamp(std::floor(encoded * 255 + 0.5), 0.0, 255.0));
+    return SrgbToLinear(byte / 255.0);
 }
 
 double Luminance(double red, double green, double blue)
@@ -54,9 +46,7 @@ uint32_t MapIntoSrgb(double l, double chroma, double cosHue, double sinHue)
         }
         lab = {l, inside * cosHue, inside * sinHue};
     }
-    double r = 0, g = 0, b = 0;
-    OkLabToLinearSrgb(lab, r, g, b);
-    return LinearToByte(r) | LinearToByte(g) << 8 | LinearToByte(b) << 16;
+    return SrgbToColorRef(OkLabToSrgb(lab));
 }
 
 std::string Criterion(double ratio, double threshold, const char* name)
@@ -117,26 +107,6 @@ std::string ContrastCss(uint32_t foreColor, uint32_t backColor)
 {
     return "color: " + FormatHtmlCode(foreColor) + ";\nbackground-color: " + FormatHtmlCode(backColor) +
            ";\n/* contrast " + FormatContrastRatio(ContrastRatio(foreColor, backColor)) + ":1 */";
-}
-
-OkLab LinearSrgbToOkLab(double red, double green, double blue)
-{
-    const double l = std::cbrt(0.4122214708 * red + 0.5363325363 * green + 0.0514459929 * blue);
-    const double m = std::cbrt(0.2119034982 * red + 0.6806995451 * green + 0.1073969566 * blue);
-    const double s = std::cbrt(0.0883024619 * red + 0.2817188376 * green + 0.6299787005 * blue);
-    return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
-            1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
-            0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
-}
-
-void OkLabToLinearSrgb(const OkLab& lab, double& red, double& green, double& blue)
-{
-    const double l = std::pow(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b, 3);
-    const double m = std::pow(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b, 3);
-    const double s = std::pow(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b, 3);
-    red = 4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s;
-    green = -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s;
-    blue = -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s;
 }
 
 std::optional<uint32_t> FixContrast(uint32_t edited, uint32_t other)

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "color/ColorSpaces.h"
+
 namespace tonik {
 
 // Relative luminance (WCAG 2.2) of a colour, 0 for black to 1 for white.
@@ -31,13 +33,6 @@ std::string ContrastSpokenText(double ratio);
 
 // The pair as CSS: the two codes and the ratio, three lines.
 std::string ContrastCss(uint32_t foreColor, uint32_t backColor);
-
-// OKLab (Björn Ottosson) of a colour's linear sRGB channels, and back.
-struct OkLab {
-    double l, a, b;
-};
-OkLab LinearSrgbToOkLab(double red, double green, double blue);
-void OkLabToLinearSrgb(const OkLab& lab, double& red, double& green, double& blue);
 
 // The nearest readable colour for edited against other: the target is 4.5
 // when the ratio is below 4.5, else 7. Only the OKLab lightness moves, in
