@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "color/ColorState.h"
+#include "color/CssColor.h"
 #include "platform/qt/DropperRoad.h"
 #include "platform/qt/TemplateDialog.h"
 #include "platform/qt/Window.h"
@@ -59,6 +60,11 @@ public:
     void OnFix();
     // Puts the pair on the clipboard as CSS.
     void OnCopyCss();
+    // Puts the edited colour on the clipboard in one CSS form.
+    void OnCopyAs(CssFormat format);
+    // Sets the edited colour, or both from a CSS rule, from the clipboard's
+    // text; other text changes nothing and says so at the HTML code field.
+    void OnPasteColour();
 
     HBRUSH OnCtlColor(ControlDC& dc, QWidget* control, unsigned type) override;
     bool OnNotify(uintptr_t wParam, NMHDR* header, intptr_t* result) override;

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QToolTip>
 
 #include "color/ColorState.h"
 #include "color/Contrast.h"
+#include "color/CssColor.h"
 #include "platform/qt/ScreenPixel.h"
 #include "platform/qt/TemplateDialog.h"
 #include "res/ResourceIds.h"
@@ -149,6 +151,38 @@ void ColorPickerDialog::OnFix()
 void ColorPickerDialog::OnCopyCss()
 {
     QApplication::clipboard()->setText(QString::fromStdString(ContrastCss(colorState.foreColor, colorState.backColor)));
+}
+
+void ColorPickerDialog::OnCopyAs(CssFormat format)
+{
+    QApplication::clipboard()->setText(QString::fromStdString(FormatCssColor(colorState.current, format)));
+}
+
+void ColorPickerDialog::OnPasteColour()
+{
+    const QString text = QApplication::clipboard()->text();
+    const std::optional<CssPaste> paste = ParseCssPaste(text.toStdString());
+    if (!paste) {
+        if (htmlEdit != nullptr) {
+            const QString shown = text.size() > 40 ? text.left(40) + QChar(0x2026) : text;
+            QToolTip::showText(htmlEdit->mapToGlobal(QPoint(0, htmlEdit->height())),
+                               QStringLiteral("Not a CSS colour: \"%1\"").arg(shown), htmlEdit);
+        }
+        return;
+    }
+    // A colour with alpha is the one a reader sees: the text colour over the
+    // background colour, the background colour over white.
+    constexpr uint32_t WHITE = 0x00FFFFFF;
+    if (paste->text) {
+        colorState.backColor = SeenColor(*paste->background, WHITE);
+        colorState.foreColor = SeenColor(*paste->text, colorState.backColor);
+        SelectEdited(colorState.foreground, true);
+    } else {
+        colorState.current = SeenColor(*paste->edited, colorState.foreground != 0 ? colorState.backColor : WHITE);
+        UpdateControls(0);
+    }
+    if (swatch != nullptr)
+        swatch->SetColor(static_cast<int32_t>(colorState.current & 0x00FFFFFFu));
 }
 
 void ColorPickerDialog::OnFront()

@@ -7,12 +7,20 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "color/ColorState.h"
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
 #include "ui/ColorPickerDialog.h"
 #include "version/AboutBox.h"
 
 namespace tonik {
+namespace {
+
+const QKeySequence PASTE_COLOUR_KEY(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+constexpr std::pair<const char*, CssFormat> COPY_AS_FORMS[] = {
+    {"&Hex", CssFormat::Hex}, {"&RGB", CssFormat::Rgb}, {"H&SL", CssFormat::Hsl}, {"&OKLCH", CssFormat::OkLch}};
+
+}  // namespace
 
 void ColorPickerDialog::AddSystemMenu()
 {
@@ -25,6 +33,9 @@ void ColorPickerDialog::AddSystemMenu()
     // where the window manager keeps Alt+Space for itself.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    // Paste Colour works anywhere in the dialog; Ctrl+V in a field stays the field's own.
+    auto* paste = new QShortcut(PASTE_COLOUR_KEY, this);
+    connect(paste, &QShortcut::activated, this, &ColorPickerDialog::OnPasteColour);
 }
 
 // The menu is made when it is first wanted, so that it costs the start nothing.
@@ -41,12 +52,28 @@ QMenu* ColorPickerDialog::SystemMenu()
     add(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
     add(QStringLiteral("&Close"), SC_CLOSE);
     systemMenu->addSeparator();
-    showContrastAction = systemMenu->addAction(QStringLiteral("Show &Contrast"));
+    showContrastAction = systemMenu->addAction(QStringLiteral("Show Con&trast"));
     showContrastAction->setCheckable(true);
     showContrastAction->setChecked(contrastShown);
     connect(showContrastAction, &QAction::toggled, this, &ColorPickerDialog::ShowContrast);
     connect(systemMenu->addAction(QStringLiteral("Copy as CS&S")), &QAction::triggered, this,
             &ColorPickerDialog::OnCopyCss);
+    // Copy As: each form shows what it copies, written when the menu opens.
+    QMenu* copyAs = systemMenu->addMenu(QStringLiteral("Cop&y As"));
+    for (const auto& [name, format] : COPY_AS_FORMS) {
+        QAction* action = copyAs->addAction(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, format] { OnCopyAs(format); });
+    }
+    connect(copyAs, &QMenu::aboutToShow, this, [this, copyAs] {
+        for (size_t i = 0; i < std::size(COPY_AS_FORMS); ++i)
+            copyAs->actions()[qsizetype(i)]->setText(
+                QStringLiteral("%1\t%2").arg(QString::fromLatin1(COPY_AS_FORMS[i].first),
+                                             QString::fromStdString(FormatCssColor(colorState.current, COPY_AS_FORMS[i].second))));
+    });
+    QAction* paste = systemMenu->addAction(QStringLiteral("&Paste Colour"));
+    paste->setShortcut(PASTE_COLOUR_KEY);  // shown; the dialog's own shortcut takes the key
+    paste->setShortcutContext(Qt::WidgetShortcut);
+    connect(paste, &QAction::triggered, this, &ColorPickerDialog::OnPasteColour);
     const std::string about = LoadStringResource(IDS_ABOUTBOX);
     if (!about.empty()) {
         systemMenu->addSeparator();

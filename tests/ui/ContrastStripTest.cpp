@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolTip>
+
+#include "ui/ColorSwatch.h"
 
 #include "tests/ui/DialogTestSupport.h"
 #include "platform/qt/DialogBuilder.h"
@@ -39,7 +42,7 @@ TEST_F(DialogTest, TheStripSitsBelowTheTemplateAndHides)
     const int margin = dialog.height() - 1 - dialog.contrastStrip->mapTo(&dialog, fix.bottomLeft()).y();
     EXPECT_GE(margin, UnitsOf(dialog.font()).ToPixels(0, 5).y() - 1);
 
-    QAction* show = MenuEntry(dialog, QStringLiteral("Show &Contrast"));
+    QAction* show = MenuEntry(dialog, QStringLiteral("Show Con&trast"));
     ASSERT_NE(show, nullptr);
     EXPECT_TRUE(show->isCheckable());
     EXPECT_TRUE(show->isChecked());
@@ -73,6 +76,49 @@ TEST_F(DialogTest, CopyAsCssPutsThePairOnTheClipboard)
     css->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(),
               QStringLiteral("color: #FFFFFF;\nbackground-color: #800000;\n/* contrast 10.94:1 */"));
+}
+
+TEST_F(DialogTest, EveryWindowMenuEntryHasALetterOfItsOwn)
+{
+    ColorPickerDialog& dialog = Open();
+    for (QMenu* menu : {dialog.SystemMenu(), MenuEntry(dialog, QStringLiteral("Cop&y As"))->menu()}) {
+        QString letters;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << action->text().toStdString();
+            const QChar letter = action->text().at(amp + 1).toLower();
+            EXPECT_FALSE(letters.contains(letter)) << action->text().toStdString();
+            letters += letter;
+        }
+    }
+    EXPECT_NE(MenuEntry(dialog, QStringLiteral("&Close")), nullptr);
+}
+
+TEST_F(DialogTest, PasteColourSetsTheEditedColourOrThePairAndCopyAsWritesIt)
+{
+    ColorPickerDialog& dialog = Open();  // the background is edited, white
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(QStringLiteral(" #3366CC80; "));  // half opaque, over white
+    QTest::keyClick(dialog.redEdit, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(dialog.htmlEdit), "#99B2E5");
+    EXPECT_EQ(colorState.backColor, 0x00E5B299u);
+    EXPECT_EQ(dialog.swatch->color, 0x00E5B299);
+    MenuEntry(dialog, QStringLiteral("Cop&y As"))->menu()->actions()[2]->trigger();
+    EXPECT_EQ(clipboard->text(), QStringLiteral("hsl(220 59% 74.9%)"));
+
+    clipboard->setText(QStringLiteral("color: #FFFFFF;\nbackground-color: #800000;\n/* contrast 10.94:1 */"));
+    MenuEntry(dialog, QStringLiteral("&Paste Colour"))->trigger();
+    EXPECT_EQ(colorState.foreColor, 0x00FFFFFFu);
+    EXPECT_EQ(colorState.backColor, 0x00000080u);
+    EXPECT_EQ(dialog.contrastStrip->label->text().left(16), QStringLiteral("Contrast 10.94:1"));
+
+    const QString junk = QStringLiteral("rgb(1 2) and then a good deal more text than fits");
+    clipboard->setText(junk);
+    dialog.OnPasteColour();
+    EXPECT_EQ(colorState.backColor, 0x00000080u);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Not a CSS colour: \"%1\u2026\"").arg(junk.left(40)));
 }
 
 }  // namespace
