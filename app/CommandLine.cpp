@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+
+#include "color/Contrast.h"
+#include "color/CssColor.h"
+#include "color/HtmlCode.h"
 
 namespace tonik {
 namespace {
@@ -26,6 +31,34 @@ void Print(FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
+// tonik --contrast: the strip's line for the pair and, below 7:1, the colour
+// Fix gives the text. 0 when the pair passes AA, 1 when not, 2 for a colour
+// that cannot be read.
+int PrintContrast(const QString& textColour, const QString& backgroundColour)
+{
+    std::optional<CssColor> colours[2];
+    const QString given[2] = {textColour, backgroundColour};
+    for (int i = 0; i < 2; ++i) {
+        const std::optional<CssPaste> paste = ParseCssPaste(given[i].toStdString());
+        if (!paste || !paste->edited) {
+            Print(stderr, QStringLiteral("tonik: not a CSS colour: \"%1\"\n").arg(given[i]));
+            return 2;
+        }
+        colours[i] = paste->edited;
+    }
+    // What a reader sees: the background over white, the text over the background.
+    const uint32_t background = SeenColor(*colours[1], 0x00FFFFFF);
+    const uint32_t text = SeenColor(*colours[0], background);
+    const double ratio = ContrastRatio(text, background);
+    std::string report = ContrastText(ratio) + "\n";
+    if (const std::optional<uint32_t> fixed = ratio < AAA_RATIO ? FixContrast(text, background) : std::nullopt)
+        report += "Fix: " + FormatHtmlCode(*fixed) + " (" + FormatContrastRatio(ContrastRatio(*fixed, background)) +
+                  ":1)\n";
+    std::fputs(report.c_str(), stdout);  // UTF-8, whatever the locale: the check marks
+    std::fflush(stdout);
+    return ratio >= AA_RATIO ? 0 : 1;
+}
+
 }  // namespace
 
 int HandleCommandLine(int argc, char** argv)
@@ -39,12 +72,22 @@ int HandleCommandLine(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TONIK_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Chooses the text and background colours of web text. Tonik has no other options;\n"
-                       "its colours are kept in ~/.config/Kavon/tonik.conf."));
+        QStringLiteral("Chooses the text and background colours of web text; its colours are kept in\n"
+                       "~/.config/Kavon/tonik.conf."));
     // Qt's options are spelt with one dash, as long options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption contrast(
+        QStringLiteral("contrast"),
+        QStringLiteral("Prints the WCAG 2 contrast of a TEXT colour on a BACKGROUND colour, each in any CSS "
+                       "colour syntax, and below 7:1 the text colour Fix would give; ends with status 0 when "
+                       "the pair passes AA, 1 when it does not, 2 for a colour it cannot read. Needs no display."));
+    parser.addOption(contrast);
+    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("With --contrast: the text colour."),
+                                 QStringLiteral("[--contrast TEXT BACKGROUND]"));
+    parser.addPositionalArgument(QStringLiteral("BACKGROUND"), QStringLiteral("With --contrast: the background colour."),
+                                 QStringLiteral(" "));  // named in the first one's syntax
     for (const auto& [name, takesValue] : QT_OPTIONS) {
         QCommandLineOption option(QString::fromLatin1(name));
         if (takesValue)
@@ -53,10 +96,14 @@ int HandleCommandLine(int argc, char** argv)
         parser.addOption(option);
     }
 
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QStringList extra = parser.positionalArguments();
-        const QString error =
-            extra.isEmpty() ? parser.errorText() : QStringLiteral("Unexpected argument '%1'.").arg(extra.first());
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    const QStringList extra = parser.positionalArguments();
+    if (parsed && parser.isSet(contrast) && extra.size() == 2)
+        return PrintContrast(extra[0], extra[1]);
+    if (!parsed || !extra.isEmpty() || parser.isSet(contrast)) {
+        const QString error = !parsed                 ? parser.errorText()
+                              : parser.isSet(contrast) ? QStringLiteral("--contrast takes two colours.")
+                                                       : QStringLiteral("Unexpected argument '%1'.").arg(extra.first());
         Print(stderr, QStringLiteral("tonik: %1\n\n%2").arg(error, parser.helpText()));
         return 2;
     }

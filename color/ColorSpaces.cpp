@@ -276,7 +276,7 @@ Srgb MapIntoSrgbGamut(const Srgb& color)
 
 uint32_t SrgbToColorRef(const Srgb& color)
 {
-    auto byte = [](double c) { return uint32_t(std::floor(std::clamp(c, 0.0, 1.0) * 255 + 0.5)); };
+    auto byte = [](double c) { return std::isnan(c) ? 0u : uint32_t(std::floor(std::clamp(c, 0.0, 1.0) * 255 + 0.5)); };
     return byte(color.red) | byte(color.green) << 8 | byte(color.blue) << 16;
 }
 

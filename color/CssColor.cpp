@@ -287,9 +287,11 @@ std::optional<CssColor> ParseCssColor(std::string_view text)
         return HexColor(std::string_view(lower).substr(1), color) ? std::optional(color) : std::nullopt;
     if (const size_t open = lower.find('('); open != std::string::npos) {
         Arguments args;
+        // Numbers so large that the conversion overflows name no colour.
         if (lower.back() != ')' ||
             !SplitArguments(std::string_view(lower).substr(open + 1, lower.size() - open - 2), args) ||
-            !ColorFunction(lower.substr(0, open), args, color))
+            !ColorFunction(lower.substr(0, open), args, color) || !std::isfinite(color.srgb.red) ||
+            !std::isfinite(color.srgb.green) || !std::isfinite(color.srgb.blue))
             return std::nullopt;
         return color;
     }
@@ -387,22 +389,37 @@ std::string Fixed(double value, int decimals)
 }
 
 // The text of write with the fewest decimals per number with which it reads
-// back as color: fewest in all first, then fewest in the first number.
+// back as color, gamut mapping included (oklch(100% ...) is white): fewest in
+// all first, then fewest in the first number. Three decimals are enough for
+// most colours, but an oklch chroma can need four or five (0.001 of chroma
+// is more than one step of 8 bits for many colours): a text that reads back
+// as another colour would be wrong.
 template <typename Write>
 std::string Fewest(uint32_t color, const std::array<double, 3>& numbers, Write write)
 {
-    std::array<std::array<int, 3>, 64> combinations{};
-    for (int i = 0; i < 64; ++i)
-        combinations[size_t(i)] = {i / 16, i / 4 % 4, i % 4};
+    auto readsBack = [color](const std::string& text) {
+        const std::optional<CssColor> back = ParseCssColor(text);
+        return back && SeenColor(*back, 0) == (color & 0xFFFFFF);
+    };
+    constexpr int MOST = 5;  // decimals of one number
+    std::array<std::array<int, 3>, (MOST + 1) * (MOST + 1) * (MOST + 1)> combinations{};
+    for (size_t i = 0; i < combinations.size(); ++i) {
+        const int n = int(i);
+        combinations[i] = {n / ((MOST + 1) * (MOST + 1)), n / (MOST + 1) % (MOST + 1), n % (MOST + 1)};
+    }
     std::stable_sort(combinations.begin(), combinations.end(),
                      [](const auto& x, const auto& y) { return x[0] + x[1] + x[2] < y[0] + y[1] + y[2]; });
     for (const auto& d : combinations) {
         const std::string text = write(Fixed(numbers[0], d[0]), Fixed(numbers[1], d[1]), Fixed(numbers[2], d[2]));
-        const std::optional<CssColor> back = ParseCssColor(text);
-        if (back && SrgbToColorRef(back->srgb) == (color & 0xFFFFFF))
+        if (readsBack(text))
             return text;
     }
-    return write(Fixed(numbers[0], 3), Fixed(numbers[1], 3), Fixed(numbers[2], 3));
+    for (int decimals = MOST + 1;; ++decimals) {
+        const std::string text =
+            write(Fixed(numbers[0], decimals), Fixed(numbers[1], decimals), Fixed(numbers[2], decimals));
+        if (decimals == 9 || readsBack(text))
+            return text;
+    }
 }
 
 }  // namespace

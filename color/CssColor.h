@@ -41,9 +41,9 @@ std::optional<CssPaste> ParseCssPaste(std::string_view text);
 // half up to 8 bits per channel.
 uint32_t SeenColor(const CssColor& color, uint32_t beneath);
 
-// The forms of Copy As. Each number has the fewest decimals (0 to 3) with
-// which the text reads back as the same 8-bit colour; a grey's hue (and its
-// oklch chroma) is 0.
+// The forms of Copy As. Each number has the fewest decimals (0 to 3 mostly,
+// up to 5 for an oklch chroma) with which the text reads back as the same
+// 8-bit colour; a grey's hue (and its oklch chroma) is 0.
 enum class CssFormat { Hex, Rgb, Hsl, OkLch };
 std::string FormatCssColor(uint32_t color, CssFormat format);
 

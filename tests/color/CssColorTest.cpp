@@ -114,7 +114,7 @@ TEST(CssColor, AnythingElseIsNoColour)
         "", " ", "#", "#12", "#12345", "#1234567", "#ggg", "red blue", "notacolor", "currentcolor",
         "rgb(1, 2)", "rgb(1 2 3 4)", "rgb(1, 2 3)", "rgb(1, 2, 3,)", "rgb(10%, 2, 3)", "rgb(none, 2, 3)",
         "rgb(1 2 3 / )", "rgb(1 2 3 / 1 / 1)", "rgb(10deg 2 3)", "rgb(inf 0 0)", "rgb(nan 0 0)", "rgb(1 2 3",
-        "rgb(1 2 3) x", "rgb(1px 2 3)", "rgb(--1 2 3)", "hsl(10, 20, 30)", "hsl(10% 20% 30%)", "lab(50, 20, 30)",
+        "rgb(1 2 3) x", "rgb(1px 2 3)", "lab(89 1" + std::string(120, '7') + "% -48%)", "rgb(--1 2 3)", "hsl(10, 20, 30)", "hsl(10% 20% 30%)", "lab(50, 20, 30)",
         "oklch(0.5 0.1)", "color(foo 1 2 3)", "color(srgb 1 2)", "color(1 2 3)", "hwb(10 20% 30%,)", "(1 2 3)",
         std::string(1 << 20, '('), "rgb(" + std::string(100000, '1') + " 0 0)", "#36c;;",
     };

@@ -19,6 +19,16 @@ for display in "$DISPLAY" ""; do
     [ "$status" -eq 2 ] || fail "'$bad' ended with status $status"
     grep -q '^Usage:' <<<"$err" || fail "'$bad' printed no usage"
   done
+  # --contrast: the strip's line, Fix's colour below 7:1, the verdict as status.
+  status=0; out=$(run --contrast '#777' ' color: WHITE; ') || status=$?
+  [ "$status" -eq 1 ] && [ "$out" = $'Contrast 4.47:1   \u2717 AA   \u2713 AA large   \u2717 AAA   \u2717 AAA large\nFix: #767676 (4.54:1)' ] ||
+    fail "--contrast #777 white: status $status, '$out'"
+  out=$(run --contrast 'oklch(0% 0 0)' 'hsl(0 0% 100% / 1)') || fail "--contrast black white failed"
+  [ "$out" = $'Contrast 21.00:1   \u2713 AA   \u2713 AA large   \u2713 AAA   \u2713 AAA large' ] || fail "black on white: '$out'"
+  for bad in "--contrast red" "--contrast red notacolour"; do
+    status=0; err=$(run $bad 2>&1 >/dev/null) || status=$?
+    [ "$status" -eq 2 ] && [ -n "$err" ] || fail "'$bad' ended with status $status"
+  done
   [ -z "$(xdotool search --name '^Tonik$' 2>/dev/null || true)" ] || fail "a window opened"
 done
 out=$(timeout 10 "$TONIK" -platform offscreen --version) || fail "Qt's -platform refused"

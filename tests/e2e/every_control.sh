@@ -46,4 +46,21 @@ expect_setting BackColor "$expect_focus_colour"
 expect_setting Foreground 0
 kill "$PATCH" 2>/dev/null || true
 rm -f "$patch"
+
+# Paste Colour by its key and Copy As from the window menu; text that is no
+# colour changes nothing.
+start_tonik
+echo -n 'oklch(50% 0.099 250.4)' | xclip -i -selection clipboard
+xdotool key ctrl+shift+v
+sleep 0.2
+xdotool key alt+space y r           # Copy As, RGB
+sleep 0.3
+copied=$(xclip -o -selection clipboard)
+[ "$copied" = "rgb(51 102 153)" ] || fail "Paste Colour then Copy As RGB gave '$copied'"
+echo -n 'not a colour' | xclip -i -selection clipboard
+xdotool key ctrl+shift+v
+sleep 0.2
+xdotool key Escape
+wait_tonik
+expect_setting BackColor $(( 0x00996633 ))
 echo "every control: ok"
