@@ -59,7 +59,8 @@ void QuietSetCheck(QRadioButton* button, bool checked)
 
 }  // namespace
 
-ColorPickerDialog::ColorPickerDialog(QWidget* parent) : TemplateDialog(MainDialogTemplate(), parent)
+ColorPickerDialog::ColorPickerDialog(QWidget* parent, DropperRoad road)
+    : TemplateDialog(MainDialogTemplate(), parent), dropperRoad(road)
 {
     bigIcon = LoadIconResource(IDR_MAINFRAME);
     smallIcon = bigIcon;
@@ -122,7 +123,6 @@ bool ColorPickerDialog::OnInitDialog()
         QWidget::setTabOrder(contrastStrip->fixButton, paletteGrid);
     }
 
-    dropperRoad = CurrentDropperRoad();
     if (dropperRoad == DropperRoad::Portal)
         SetUpPortalPick();
 

@@ -38,7 +38,9 @@ extern std::optional<QCursor> dropperCursor;
 
 class ColorPickerDialog : public TemplateDialog, public CtlColorHandler, public NotifyHandler {
 public:
-    explicit ColorPickerDialog(QWidget* parent = nullptr);
+    // The dropper takes the road given: through the desktop portal in a
+    // Wayland session, else from the X server's screen.
+    explicit ColorPickerDialog(QWidget* parent = nullptr, DropperRoad road = CurrentDropperRoad());
     ~ColorPickerDialog() override;
 
     // Writes current into the edited colour and quietly refreshes every control
@@ -90,10 +92,8 @@ public:
     void OnDropperClicked();
     void StartDropper();
     void OnButtonUp(QPointF globalPosition, int right);
-    // In a Wayland session the desktop portal picks; without one the dropper
-    // reads Tonik's own window. Null on an X server.
-    PortalColorPick* portalPick = nullptr;
-    DropperRoad dropperRoad = DropperRoad::X11Grab;
+    // The desktop portal's pick on the portal road, else null.
+    const PortalColorPick* PortalPick() const { return portalPick; }
     // Ends the dialog; a portal pick still pending is closed first.
     void done(int result) override;
 
@@ -157,6 +157,10 @@ private:
     // The pixel under the pointer by the dropper's road; NO_COLOR where there is none.
     int32_t ReadDropperPixel(QPointF globalPosition);
 
+    // In a Wayland session the desktop portal picks; without one the dropper
+    // reads Tonik's own window. Null on an X server.
+    PortalColorPick* portalPick = nullptr;
+    DropperRoad dropperRoad;
     bool iconSet = false;
     QMenu* systemMenu = nullptr;
     QAction* showContrastAction = nullptr;

@@ -27,29 +27,30 @@ const char PORTAL_MISSING_TIP[] = "Picking from the whole screen needs the deskt
 void ColorPickerDialog::SetUpPortalPick()
 {
     portalPick = new PortalColorPick(this);
-    portalPick->onPicked = [this](uint32_t color) {
+    connect(portalPick, &PortalColorPick::picked, this, [this](uint32_t color) {
         if (swatch != nullptr)
             swatch->SetColor(int32_t(color));
         colorState.current = color;
         UpdateControls(0);
-    };
-    portalPick->onCancelled = [this] {
+    });
+    connect(portalPick, &PortalColorPick::cancelled, this, [this] {
         if (swatch != nullptr)
             swatch->SetColor(NO_COLOR);
-    };
+    });
     // A quiet failure: the dropper picks within Tonik's own window from now on.
-    portalPick->onUnavailable = [this] {
+    connect(portalPick, &PortalColorPick::unavailable, this, [this] {
         if (swatch != nullptr)
             swatch->SetColor(NO_COLOR);
         if (dropperIcon != nullptr)
             dropperIcon->setToolTip(QString::fromLatin1(PORTAL_MISSING_TIP));
-    };
+    });
 }
 
 void ColorPickerDialog::OnDropperClicked()
 {
-    // While the portal's picker waits for the user, a press starts nothing.
-    if (portalPick != nullptr && portalPick->Pending())
+    // While the portal's picker waits for the user, a press starts nothing;
+    // a pick whose answer is long overdue gives way to a new one.
+    if (portalPick != nullptr && portalPick->Busy())
         return;
     SelectEdited(1, false);
     StartDropper();
@@ -57,7 +58,7 @@ void ColorPickerDialog::OnDropperClicked()
 
 bool ColorPickerDialog::OnNotify(uintptr_t wParam, NMHDR* header, intptr_t*)
 {
-    if (portalPick != nullptr && portalPick->Pending())
+    if (portalPick != nullptr && portalPick->Busy())
         return false;
     if (wParam == IDC_DROPPER_ICON && header != nullptr && header->code == NM_RCLICK) {
         SelectEdited(0, false);

@@ -9,9 +9,13 @@ DropperRoad DropperRoadFor(const QString& qtPlatform, const QByteArray& sessionT
 {
     if (qtPlatform.startsWith(QLatin1String("wayland")))
         return DropperRoad::Portal;
-    if (sessionType == "wayland" || !waylandDisplay.isEmpty())
+    // The session's own word counts; a WAYLAND_DISPLAY left over from a
+    // nested compositor does not make an X11 session a Wayland one.
+    if (sessionType == "wayland")
         return DropperRoad::Portal;
-    return DropperRoad::X11Grab;
+    if (sessionType == "x11")
+        return DropperRoad::X11Grab;
+    return waylandDisplay.isEmpty() ? DropperRoad::X11Grab : DropperRoad::Portal;
 }
 
 DropperRoad CurrentDropperRoad()

@@ -10,9 +10,10 @@ namespace tonik {
 
 enum class DropperRoad { X11Grab, Portal };
 
-// The one place that decides: Qt's platform "wayland" (or a variant of it),
-// or any platform in a Wayland session (XDG_SESSION_TYPE "wayland" or a
-// WAYLAND_DISPLAY), takes the portal; everything else the X11 road.
+// The one place that decides: Qt's platform "wayland" (or a variant of it)
+// takes the portal; otherwise XDG_SESSION_TYPE decides when it says
+// "wayland" (the portal, also through Xwayland) or "x11"; when it says
+// neither, a WAYLAND_DISPLAY means the portal. Everything else the X11 road.
 DropperRoad DropperRoadFor(const QString& qtPlatform, const QByteArray& sessionType,
                            const QByteArray& waylandDisplay);
 

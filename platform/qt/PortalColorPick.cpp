@@ -67,9 +67,11 @@ void PortalColorPick::Probe()
 
 bool PortalColorPick::Start(const QString& parentWindow)
 {
-    if (pending || availability == Availability::Unavailable)
+    if (availability == Availability::Unavailable || Busy())
         return false;
+    Close();
     pending = true;
+    pendingSince.start();
     pendingParent = parentWindow;
     if (availability == Availability::Available)
         CallPickColor();
@@ -84,7 +86,7 @@ void PortalColorPick::QueryVersion()
         return;  // one question at a time; its answer serves every pick waiting
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        Fail();
+        Fail(QDBusError(QDBusError::ServiceUnknown, QStringLiteral("no session bus")));
         return;
     }
     versionAsked = true;
@@ -97,8 +99,12 @@ void PortalColorPick::QueryVersion()
         call->deleteLater();
         versionAsked = false;
         const QDBusPendingReply<QDBusVariant> reply = *call;
-        if (reply.isError() || reply.value().variant().toUInt() < 2) {
-            Fail();
+        if (reply.isError()) {
+            Fail(reply.error());
+            return;
+        }
+        if (reply.value().variant().toUInt() < 2) {
+            Fail(QDBusError(QDBusError::UnknownInterface, QStringLiteral("PickColor needs version 2")));
             return;
         }
         availability = Availability::Available;
@@ -127,7 +133,7 @@ void PortalColorPick::CallPickColor()
             return;
         const QDBusPendingReply<QDBusObjectPath> reply = *call;
         if (reply.isError()) {
-            Fail();
+            Fail(reply.error());
             return;
         }
         // Portals older than the handle_token option answer on a path of their own.
@@ -140,7 +146,9 @@ void PortalColorPick::Subscribe(const QString& path)
 {
     Unsubscribe();
     requestPath = path;
-    QDBusConnection::sessionBus().connect(QString(), requestPath, REQUEST, QStringLiteral("Response"), this,
+    // Only the portal's own answer counts: QtDBus matches the sender against
+    // the unique name that owns the portal's service.
+    QDBusConnection::sessionBus().connect(PORTAL_SERVICE, requestPath, REQUEST, QStringLiteral("Response"), this,
                                           SLOT(OnResponse(uint, QVariantMap)));
 }
 
@@ -148,7 +156,7 @@ void PortalColorPick::Unsubscribe()
 {
     if (requestPath.isEmpty())
         return;
-    QDBusConnection::sessionBus().disconnect(QString(), requestPath, REQUEST, QStringLiteral("Response"), this,
+    QDBusConnection::sessionBus().disconnect(PORTAL_SERVICE, requestPath, REQUEST, QStringLiteral("Response"), this,
                                              SLOT(OnResponse(uint, QVariantMap)));
     requestPath.clear();
 }
@@ -161,12 +169,10 @@ void PortalColorPick::OnResponse(uint response, const QVariantMap& results)
     Unsubscribe();
     double red = 0, green = 0, blue = 0;
     if (response == 0 && ReadColor(results.value(QStringLiteral("color")), red, green, blue)) {
-        if (onPicked)
-            onPicked(ToColorValue(red, green, blue));
+        emit picked(ToColorValue(red, green, blue));
         return;
     }
-    if (onCancelled)
-        onCancelled();
+    emit cancelled();
 }
 
 void PortalColorPick::Close()
@@ -178,19 +184,27 @@ void PortalColorPick::Close()
     Unsubscribe();
     if (path.isEmpty())
         return;  // the call itself was not made yet
-    // Sent and waited for briefly, as Tonik may be about to end.
-    QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(PORTAL_SERVICE, path, REQUEST,
-                                                                      QStringLiteral("Close")),
-                                       QDBus::Block, CALL_TIMEOUT_MS / 4);
+    // Sent, not waited for: its reply tells Tonik nothing.
+    QDBusConnection::sessionBus().send(
+        QDBusMessage::createMethodCall(PORTAL_SERVICE, path, REQUEST, QStringLiteral("Close")));
 }
 
-void PortalColorPick::Fail()
+void PortalColorPick::Fail(const QDBusError& error)
 {
-    availability = Availability::Unavailable;
+    const bool wasPending = pending;
     pending = false;
     Unsubscribe();
-    if (onUnavailable)
-        onUnavailable();
+    // Absent: nothing owns the service, or it has no Screenshot interface (or
+    // too old a one). A time-out, a portal starting up or one failed pick
+    // leave it to be asked again at the next press.
+    const QDBusError::ErrorType type = error.type();
+    if (type == QDBusError::ServiceUnknown || type == QDBusError::UnknownInterface ||
+        type == QDBusError::UnknownProperty || type == QDBusError::UnknownObject || type == QDBusError::InvalidArgs) {
+        availability = Availability::Unavailable;
+        emit unavailable();
+    } else if (wasPending) {
+        emit cancelled();
+    }
 }
 
 }  // namespace tonik

@@ -4,13 +4,13 @@
 #pragma once
 
 #include <QDBusObjectPath>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
 #include <cstdint>
-#include <functional>
 
-class QDBusPendingCallWatcher;
+class QDBusError;
 
 namespace tonik {
 
@@ -19,6 +19,9 @@ class PortalColorPick : public QObject {
 public:
     // How long the portal may take to answer a call (not the user's pick).
     static constexpr int CALL_TIMEOUT_MS = 2000;
+    // A pick still pending after this long lost its answer (the portal was
+    // restarted or crashed): the next press starts a new one.
+    static constexpr int PICK_LIMIT_MS = 3000;
 
     explicit PortalColorPick(QObject* parent = nullptr);
     // Closes a pick still pending.
@@ -28,26 +31,32 @@ public:
     Availability availability = Availability::Unknown;
 
     // Asks once, without waiting, whether a portal that can pick answers;
-    // onUnavailable follows when none does.
+    // unavailable() follows when none does.
     void Probe();
     // Starts a pick for the window named as the portal wants it ("x11:..."
-    // or ""). False, starting nothing, while a pick is pending or when the
-    // portal is known to be unavailable.
+    // or ""). False, starting nothing, while a recent pick is pending or when
+    // the portal is known to be absent; a pick pending longer than the limit
+    // is closed and a new one started.
     bool Start(const QString& parentWindow);
     bool Pending() const { return pending; }
-    // Closes the pending request (org.freedesktop.portal.Request.Close).
+    // Pending, and not yet for longer than the limit.
+    bool Busy() const { return pending && pendingSince.elapsed() < PICK_LIMIT_MS; }
+    // Closes the pending request (org.freedesktop.portal.Request.Close),
+    // without waiting for the portal's answer.
     void Close();
-
-    // The user picked a colour, 0x00BBGGRR.
-    std::function<void(uint32_t color)> onPicked;
-    // The user cancelled, or the pick ended another way.
-    std::function<void()> onCancelled;
-    // No portal answered: no service, no Screenshot interface, a version
-    // below 2, a D-Bus error, or no answer to a call in time.
-    std::function<void()> onUnavailable;
 
     // Each channel of the portal's colour, 0 to 1, as a byte: v * 255 + 0.5, clamped.
     static uint32_t ToColorValue(double red, double green, double blue);
+
+signals:
+    // The user picked a colour, 0x00BBGGRR.
+    void picked(uint32_t color);
+    // The user cancelled, or the pick ended another way (a slow or failed
+    // call: the next press asks the portal again).
+    void cancelled();
+    // The portal is absent for this run: no service, no Screenshot
+    // interface, or a version below 2.
+    void unavailable();
 
 private slots:
     // QtDBus connects signals by their signature only, hence a slot.
@@ -59,10 +68,13 @@ private:
     void CallPickColor();
     void Subscribe(const QString& path);
     void Unsubscribe();
-    void Fail();
+    // A call failed: the portal is given up when the error says it is absent,
+    // else only the pending pick ends.
+    void Fail(const QDBusError& error);
 
     bool pending = false;
     bool versionAsked = false;
+    QElapsedTimer pendingSince;
     QString pendingParent;
     int tokens = 0;
     QString requestPath;

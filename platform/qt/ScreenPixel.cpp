@@ -69,13 +69,14 @@ int32_t PixelColor(const QImage& image)
 }
 
 // A screen's rectangle in device pixels of the virtual desktop (on X11, the
-// root window's own coordinates).
+// root window's own coordinates). Qt keeps each screen's top-left as the
+// window system gives it, in device pixels, and scales only its size.
 QRect DeviceRect(const QScreen* screen)
 {
     const qreal ratio = screen->devicePixelRatio();
     const QRect logical = screen->geometry();
-    return QRect(int(std::lround(logical.x() * ratio)), int(std::lround(logical.y() * ratio)),
-                 int(std::lround(logical.width() * ratio)), int(std::lround(logical.height() * ratio)));
+    return QRect(logical.topLeft(),
+                 QSize(int(std::lround(logical.width() * ratio)), int(std::lround(logical.height() * ratio))));
 }
 
 // The screen whose device rectangle holds the device pixel, or null off every screen.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The dropper picks a pixel of the second monitor of the X screen, as well as
-# of the first; between and beyond the monitors there is nothing to pick.
-# Runs on an Xvfb two monitors wide, split into two RandR monitors.
+# The dropper picks a pixel of either monitor of the X screen, at any scale
+# (QT_SCALE_FACTOR or QT_SCREEN_SCALE_FACTORS from the test's environment);
+# below the monitors there is nothing to pick. Runs on an Xvfb of 2560 x 1000
+# split into two RandR monitors of 1280 x 800 side by side.
 set -euo pipefail
 TONIK=$1
 . "$(dirname "$0")/lib.sh"
@@ -11,14 +12,21 @@ xrandr --setmonitor left 1280/338x800/270+0+0 screen
 xrandr --output screen --primary
 [ "$(xrandr --listmonitors | head -n1)" = "Monitors: 2" ] || fail "two monitors expected: $(xrandr --listmonitors)"
 
-patch=$(mktemp --suffix=.png)
-convert -size 100x100 xc:'#3366CC' "$patch"
-show_patch "$patch" 1500 100
+patches=$(mktemp -d)
+convert -size 100x100 xc:'#3366CC' "$patches/right.png"
+convert -size 100x100 xc:'#CC3366' "$patches/left.png"
+show_patch "$patches/right.png" 1500 100
+RIGHT=$PATCH
+show_patch "$patches/left.png" 1100 600
+xdotool mousemove 200 200            # Tonik opens on the monitor under the pointer
 start_tonik
 drag_dropper 1 1550 150             # the text colour, from the right monitor
+drag_dropper 3 1150 650             # the background colour, from the left monitor
+drag_dropper 1 100 900              # below both monitors: nothing
 xdotool key Escape
 wait_tonik
 expect_setting ForeColor $(( 0x00CC6633 ))
-kill "$PATCH" 2>/dev/null || true
-rm -f "$patch"
-echo "dropper on two monitors: ok"
+expect_setting BackColor $(( 0x006633CC ))
+kill "$PATCH" "$RIGHT" 2>/dev/null || true
+rm -rf "$patches"
+echo "dropper on two monitors (${QT_SCALE_FACTOR:-}${QT_SCREEN_SCALE_FACTORS:-}): ok"

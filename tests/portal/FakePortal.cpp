@@ -8,6 +8,7 @@
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QTimer>
+#include <utility>
 
 namespace tonik {
 namespace {
@@ -22,16 +23,26 @@ public:
 
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
-        const FakePortal::Setup& setup = portal.setup;
+        FakePortal::Setup setup = portal.setup;
         if (message.member() == QLatin1String("Get") && message.arguments().value(1).toString() == "version") {
             const bool screenshot = message.arguments().value(0).toString() == "org.freedesktop.portal.Screenshot";
-            connection.send(screenshot ? message.createReply(QVariant::fromValue(QDBusVariant(setup.version)))
-                                       : message.createErrorReply(QDBusError::UnknownProperty, "no such interface"));
+            const QDBusMessage reply =
+                screenshot ? message.createReply(QVariant::fromValue(QDBusVariant(setup.version)))
+                           : message.createErrorReply(QDBusError::UnknownProperty, "no such interface");
+            if (std::exchange(firstCall, false) && setup.firstReplyDelayMs > 0) {
+                message.setDelayedReply(true);
+                QTimer::singleShot(setup.firstReplyDelayMs, [reply, connection] { QDBusConnection(connection).send(reply); });
+            } else {
+                connection.send(reply);
+            }
             return true;
         }
         if (message.member() == QLatin1String("Close")) {
             portal.Record([&](FakePortal::Seen& seen) { seen.closed << message.path(); });
-            connection.send(message.createReply());
+            if (setup.closeReplied)
+                connection.send(message.createReply());
+            else
+                message.setDelayedReply(true);
             return true;
         }
         if (message.member() != QLatin1String("PickColor"))
@@ -41,8 +52,10 @@ public:
         QString sender = message.service().mid(1);
         sender.replace('.', '_');
         const QString handle = PATH + "/request/" + sender + '/' + token;
+        firstCall = false;
         portal.Record([&](FakePortal::Seen& seen) {
-            ++seen.pickCalls;
+            if (++seen.pickCalls > setup.answeredSo)
+                setup.answer = FakePortal::Answer::Color;
             seen.parentWindow = message.arguments().value(0).toString();
             seen.token = token;
             seen.handle = handle;
@@ -62,6 +75,8 @@ public:
         } else {
             connection.send(reply);
         }
+        if (setup.answer == FakePortal::Answer::NoResponse)
+            return true;
         const QString caller = message.service();
         QTimer::singleShot(setup.delayMs, [setup, handle, caller, connection] {
             QVariantMap results;
@@ -82,6 +97,7 @@ public:
 
 private:
     FakePortal& portal;
+    bool firstCall = true;
 };
 
 }  // namespace

@@ -15,11 +15,16 @@ namespace tonik {
 
 class FakePortal : public QThread {
 public:
-    enum class Answer { Color, Cancel, Error, NoReply };
+    // NoResponse: the call is answered, the pick never (a portal restarted
+    // while its picker was up).
+    enum class Answer { Color, Cancel, Error, NoReply, NoResponse };
     struct Setup {
         bool registered = true;  // false: no portal on the bus at all
         unsigned version = 2;
         Answer answer = Answer::Color;
+        int answeredSo = 1 << 30;  // PickColor calls given answer; later ones a colour
+        int firstReplyDelayMs = 0;  // the first call's reply: a portal still starting
+        bool closeReplied = true;
         double red = 0, green = 0, blue = 0;
         int delayMs = 10;  // from the call to the Response signal
         int replyDelayMs = 0;  // from the call to its reply, which may come after the Response
