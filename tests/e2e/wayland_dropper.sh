@@ -4,8 +4,11 @@
 # clicking the dropper icon: with the left button the text colour, with the
 # right button the background; Escape in the desktop's picker changes
 # nothing; Escape on Tonik writes the colours. Tonik runs as a native Wayland
-# client and through Xwayland. Prints the time from the click on the pixel to
-# the portal's answer.
+# client and through Xwayland, and natively on the output scaled by 2 and by
+# 1.5. Prints the time from the click on the pixel to the portal's answer.
+# Debian 12's wlr portal backend (0.7) answers every pick on an output scaled
+# by 2 with an error (response 2); Tonik then keeps its colour and asks the
+# portal again at the next click on the icon.
 set -euo pipefail
 TONIK=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -23,6 +26,12 @@ until_true() {  # until_true SECONDS COMMAND...
 }
 background() { swaymsg -q output '*' bg "$1" solid_color; sleep 0.5; }
 key() { python3 "$RFB" "$VNC_SOCKET" key "$1"; }
+# Clicks a point of the output given in its logical coordinates; the VNC
+# server's frame has the output's device pixels.
+click() {
+  python3 "$RFB" "$VNC_SOCKET" click "$(python3 -c "print(int($1 * $SCALE))")" \
+    "$(python3 -c "print(int($2 * $SCALE))")" "$3"
+}
 # The Tonik window's rectangle on the output: sets TX, TY, TW, TH.
 tonik_rect() {
   eval "$(swaymsg -t get_tree | python3 -c '
@@ -41,18 +50,19 @@ walk(json.load(sys.stdin))')"
 picker_runs() { pgrep -u "$(id -u)" -x slurp >/dev/null; }
 # Clicks the dropper icon (dialog units 19, 24 of 332 x 120) with a button.
 click_icon() {
-  python3 "$RFB" "$VNC_SOCKET" click $(( TX + 19 * TW / 332 )) $(( TY + 24 * TH / 120 )) "$1" >/dev/null
+  click $(( TX + 19 * TW / 332 )) $(( TY + 24 * TH / 120 )) "$1" >/dev/null
   until_true 10 picker_runs || fail "$ROAD: the desktop's picker did not open"
 }
 # Clicks the background far from Tonik and times the portal's answer.
 click_pixel() {
   local clicked answered
-  clicked=$(python3 "$RFB" "$VNC_SOCKET" click 50 50 1)
+  clicked=$(click 30 30 1)
   until_true 10 bash -c '! pgrep -u "$(id -u)" -x slurp >/dev/null' || fail "$ROAD: the picker did not end"
   until_true 5 grep -q 'member=Response' "$SESSION/responses" || fail "$ROAD: no answer from the portal"
   answered=$(sed -n 's/.* time=\([0-9.]*\) .*member=Response.*/\1/p' "$SESSION/responses" | tail -n1)
+  CODE=$(grep -a -A1 'member=Response' "$SESSION/responses" | sed -n 's/^ *uint32 //p' | tail -n1)
   : >"$SESSION/responses"
-  echo "$ROAD: click on the pixel to the portal's answer: $(python3 -c "print('%.1f ms' % (($answered - $clicked) * 1000))")"
+  echo "$ROAD at scale $SCALE: click on the pixel to the portal's answer (response $CODE): $(python3 -c "print('%.1f ms' % (($answered - $clicked) * 1000))")"
   sleep 0.3
 }
 
@@ -63,7 +73,9 @@ monitor=$!
 swaymsg -q exec "echo \$DISPLAY >$SESSION/display"
 until_true 10 test -s "$SESSION/display" || fail "no Xwayland display"
 
-for ROAD in wayland xcb; do
+for RUN in "wayland 1" "xcb 1" "wayland 2" "wayland 1.5"; do
+  read -r ROAD SCALE <<<"$RUN"
+  swaymsg -q output HEADLESS-1 scale "$SCALE"
   rm -f "$conf"
   background '#336699'
   if [ "$ROAD" = wayland ]; then
@@ -77,15 +89,22 @@ for ROAD in wayland xcb; do
   PID=$!
   unset TX
   until_true 20 tonik_rect || fail "$ROAD: no Tonik window"
+  # Wholly on the output, whose logical size shrinks with its scale.
+  swaymsg -q '[title="^Tonik$"] move absolute position 60 120'
+  sleep 0.3
+  unset TX
+  tonik_rect || fail "$ROAD: no Tonik window"
   # Natively the app id is the desktop entry's id, so the dock shows Tonik's launcher.
   [ "$ROAD" = xcb ] || [ "$APP_ID" = com.kavon.Tonik ] || fail "app id '$APP_ID'"
   sleep 0.5
 
   click_icon 1                        # the text colour
   click_pixel
+  FORE=$(( CODE == 0 ? 0x996633 : 0 ))  # a failed pick keeps the colour of a first run
   background '#CC3311'
-  click_icon 3                        # the background colour
+  click_icon 3                        # the background colour, through the portal again
   click_pixel
+  BACK=$(( CODE == 0 ? 0x1133CC : 0xFFFFFF ))
   background '#11AA22'
   click_icon 1
   key ff1b                            # Escape in the picker: nothing changes
@@ -94,10 +113,11 @@ for ROAD in wayland xcb; do
   key ff1b                            # Escape on Tonik ends it
   until_true 10 bash -c "! kill -0 $PID 2>/dev/null" || fail "$ROAD: Escape did not end Tonik"
   wait "$PID" || fail "$ROAD: Tonik ended with status $?"
-  expect_setting ForeColor $(( 0x996633 ))
-  expect_setting BackColor $(( 0x1133CC ))
+  expect_setting ForeColor "$FORE"
+  expect_setting BackColor "$BACK"
+  [ "$SCALE" = 2 ] || [ "$FORE" != 0 ] || fail "$ROAD at scale $SCALE: the portal failed the pick"
   expect_setting Foreground 1
-  echo "$ROAD: ok"
+  echo "$ROAD at scale $SCALE: ok"
 done
 kill "$monitor"
 echo "wayland dropper: ok"
