@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev
   dbus-daemon dbus-bin procps python3
+  at-spi2-core gir1.2-atspi-2.0 python3-gi
   sway swaybg xwayland wayvnc grim slurp pipewire qt6-wayland xdg-desktop-portal xdg-desktop-portal-wlr
   xvfb xauth xdotool xclip x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
   desktop-file-utils appstream appstream-compose lintian qt6-translations-l10n

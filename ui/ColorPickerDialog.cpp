@@ -20,6 +20,7 @@
 #include "ui/ContrastStrip.h"
 #include "ui/PaletteGrid.h"
 #include "ui/RightClickButton.h"
+#include "ui/SampleLabel.h"
 
 namespace tonik {
 namespace {
@@ -68,6 +69,7 @@ ColorPickerDialog::ColorPickerDialog(QWidget* parent, DropperRoad road)
     factories[IDC_PALETTE] = [](const DialogItem&, QWidget* parent) { return new PaletteGrid(parent); };
     factories[IDC_SWATCH] = [](const DialogItem&, QWidget* parent) { return new ColorSwatch(parent); };
     factories[IDC_DROPPER_ICON] = [](const DialogItem&, QWidget* parent) { return new RightClickButton(parent); };
+    factories[IDC_SAMPLE] = [](const DialogItem&, QWidget* parent) { return new SampleLabel(parent); };
 }
 
 ColorPickerDialog::~ColorPickerDialog() = default;
@@ -117,10 +119,14 @@ bool ColorPickerDialog::OnInitDialog()
     templateSize = size();
     contrastStrip = new ContrastStrip(this, MainDialogTemplate().cy, MainDialogTemplate().cx);
     ShowContrast(contrastShown);
-    // The palette takes the keyboard focus last of all, after "Fi&x".
+    // The palette takes the keyboard focus after "Fi&x", and SAMPLE last of all.
     if (paletteGrid != nullptr) {
         paletteGrid->setFocusPolicy(Qt::TabFocus);
         QWidget::setTabOrder(contrastStrip->fixButton, paletteGrid);
+        if (sample != nullptr) {
+            sample->setFocusPolicy(Qt::TabFocus);
+            QWidget::setTabOrder(paletteGrid, sample);
+        }
     }
 
     if (dropperRoad == DropperRoad::Portal)
@@ -203,14 +209,21 @@ void ColorPickerDialog::UpdateControls(uint8_t skipMask)
             QuietSetPosition(c.slider, colorState.GetChannel(c.channel));
     }
     cache.SetColors(IDC_SAMPLE, colorState.foreColor, colorState.backColor, 1);
-    UpdateContrast();
+    UpdateContrast(skipMask);
 }
 
-void ColorPickerDialog::UpdateContrast()
+void ColorPickerDialog::UpdateContrast(uint8_t skipMask)
 {
     const double ratio = ContrastRatio(colorState.foreColor, colorState.backColor);
-    if (contrastStrip != nullptr)
+    if (contrastStrip != nullptr) {
         contrastStrip->SetRatio(ratio);
+        // A reader hears the new contrast when the pair changed by anything
+        // but a slider or number field, whose own value it speaks already.
+        constexpr uint8_t SPOKEN_BY_THEMSELVES = SKIP_RED_EDIT | SKIP_GREEN_EDIT | SKIP_BLUE_EDIT | SKIP_RED_SLIDER |
+                                                 SKIP_GREEN_SLIDER | SKIP_BLUE_SLIDER;
+        if (isVisible() && (skipMask & SPOKEN_BY_THEMSELVES) == 0)
+            contrastStrip->Announce();
+    }
     if (sample == nullptr)
         return;
     const QString description = QStringLiteral("Text %1 on background %2, contrast %3:1")

@@ -165,8 +165,10 @@ private:
     QMenu* systemMenu = nullptr;
     QAction* showContrastAction = nullptr;
     QSize templateSize;
-    // Follows the two colours in the contrast strip and the sample's description.
-    void UpdateContrast();
+    // Follows the two colours in the contrast strip and the sample's
+    // description; tells screen readers unless skipMask names a slider or
+    // number field, which speak their own values.
+    void UpdateContrast(uint8_t skipMask);
     void SetUpSlider(QSlider* slider);
     void AddSystemMenu();
     void ConnectHandlers();

@@ -24,6 +24,7 @@
 #include "ui/PaletteGrid.h"
 #include "ui/PaletteTable.h"
 #include "ui/RightClickButton.h"
+#include "ui/SampleLabel.h"
 
 namespace tonik {
 
@@ -65,6 +66,8 @@ void ColorPickerDialog::ConnectHandlers()
                 swatch->SetColor(value);
         });
     }
+    if (auto* swapper = qobject_cast<SampleLabel*>(sample))
+        connect(swapper, &SampleLabel::swapRequested, this, &ColorPickerDialog::SwapColors);
     onClick(IDC_BACK, &ColorPickerDialog::OnBack);
     onClick(IDC_FRONT, &ColorPickerDialog::OnFront);
 }

@@ -4,7 +4,10 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
+#include <array>
 
 #include "color/HtmlCode.h"
 #include "platform/Brush.h"
@@ -21,15 +24,117 @@ QRect CellRectangle(int row, int column, int width, int height)
     return QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top);
 }
 
+int CellCount()
+{
+    return PALETTE_SIZE * PALETTE_SIZE;
+}
+
+// One cell for screen readers: a list item named by its code, focused while
+// it is the grid's focus cell and the grid has the focus.
+class PaletteCellAccessible : public QAccessibleInterface {
+public:
+    PaletteCellAccessible(PaletteGrid* grid, int index) : grid(grid), index(index) {}
+
+    bool isValid() const override { return !grid.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return grid ? grid->window()->windowHandle() : nullptr; }
+    QVector<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(grid.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return {};
+        return QString::fromStdString(FormatHtmlCode(PALETTE_CELLS[size_t(index)]));
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (grid.isNull())
+            return {};
+        const QRect cell = CellRectangle(index / PALETTE_SIZE, index % PALETTE_SIZE, grid->width(), grid->height());
+        return QRect(grid->mapToGlobal(cell.topLeft()), cell.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.selectable = true;
+        const bool current = !grid.isNull() && grid->FocusIndex() == index;
+        state.selected = current;
+        state.focused = current && grid->hasFocus();
+        return state;
+    }
+
+private:
+    QPointer<PaletteGrid> grid;
+    int index;
+};
+
+// The grid: a list of its 256 cells, whose interfaces it makes when first
+// asked for and removes with itself.
 class PaletteGridAccessible : public QAccessibleWidget {
 public:
-    explicit PaletteGridAccessible(PaletteGrid* grid) : QAccessibleWidget(grid, QAccessible::List) {}
+    explicit PaletteGridAccessible(PaletteGrid* grid) : QAccessibleWidget(grid, QAccessible::List)
+    {
+        cells.fill(0);
+    }
+    ~PaletteGridAccessible() override
+    {
+        for (const QAccessible::Id id : cells) {
+            if (id != 0)
+                QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+    int childCount() const override { return CellCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= CellCount())
+            return nullptr;
+        QAccessible::Id& id = cells[size_t(index)];
+        if (id == 0)
+            id = QAccessible::registerAccessibleInterface(new PaletteCellAccessible(Grid(), index));
+        return QAccessible::accessibleInterface(id);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (size_t i = 0; i < cells.size(); ++i) {
+            if (cells[i] != 0 && QAccessible::accessibleInterface(cells[i]) == child)
+                return int(i);
+        }
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return Grid()->hasFocus() ? child(Grid()->FocusIndex()) : nullptr;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint point = Grid()->mapFromGlobal(QPoint(x, y));
+        for (int i = 0; i < CellCount(); ++i) {
+            if (CellRectangle(i / PALETTE_SIZE, i % PALETTE_SIZE, Grid()->width(), Grid()->height()).contains(point))
+                return child(i);
+        }
+        return nullptr;
+    }
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return QString::fromStdString(FormatHtmlCode(static_cast<PaletteGrid*>(widget())->FocusValue()));
+            return QString::fromStdString(FormatHtmlCode(Grid()->FocusValue()));
         return QAccessibleWidget::text(kind);
     }
+
+private:
+    PaletteGrid* Grid() const { return static_cast<PaletteGrid*>(widget()); }
+    mutable std::array<QAccessible::Id, size_t(PALETTE_SIZE) * PALETTE_SIZE> cells{};
 };
 
 QAccessibleInterface* PaletteAccessibleFactory(const QString&, QObject* object)
@@ -63,7 +168,20 @@ int32_t PaletteGrid::HitTest(int x, int y) const
 
 int32_t PaletteGrid::FocusValue() const
 {
-    return static_cast<int32_t>(PALETTE_CELLS[size_t(focusRow * PALETTE_SIZE + focusColumn)]);
+    return static_cast<int32_t>(PALETTE_CELLS[size_t(FocusIndex())]);
+}
+
+int PaletteGrid::FocusIndex() const
+{
+    return focusRow * PALETTE_SIZE + focusColumn;
+}
+
+void PaletteGrid::AnnounceFocusCell()
+{
+    // The cell, as the focused item of the list: a reader speaks its code.
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(FocusIndex());
+    QAccessible::updateAccessibility(&focused);
 }
 
 void PaletteGrid::paintEvent(QPaintEvent*)
@@ -119,8 +237,7 @@ void PaletteGrid::MoveFocus(int row, int column)
     focusColumn = column;
     update(CellRectangle(focusRow, focusColumn, width(), height()).adjusted(-1, -1, 1, 1));
     emit focusCellChanged(FocusValue());
-    QAccessibleValueChangeEvent changed(this, QString::fromStdString(FormatHtmlCode(FocusValue())));
-    QAccessible::updateAccessibility(&changed);
+    AnnounceFocusCell();
 }
 
 void PaletteGrid::focusInEvent(QFocusEvent* event)
@@ -128,6 +245,11 @@ void PaletteGrid::focusInEvent(QFocusEvent* event)
     QWidget::focusInEvent(event);
     update();
     emit focusCellChanged(FocusValue());
+    // After Qt's own focus event for the list, so that the cell is heard last.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            AnnounceFocusCell();
+    });
 }
 
 void PaletteGrid::focusOutEvent(QFocusEvent* event)

@@ -17,8 +17,9 @@ public:
 
     // The cell value under a point in client coordinates, or NO_COLOR.
     int32_t HitTest(int x, int y) const;
-    // The value of the keyboard's focus cell.
+    // The value of the keyboard's focus cell, and its index (row by row).
     int32_t FocusValue() const;
+    int FocusIndex() const;
 
     int focusRow = 0;
     int focusColumn = 0;
@@ -37,9 +38,11 @@ protected:
 
 private:
     void MoveFocus(int row, int column);
+    void AnnounceFocusCell();
 };
 
-// The accessible name of the grid, and its value: the focus cell's code.
+// The grid for screen readers: a list of 256 items named by their codes, the
+// focus cell its focused item (and the grid's value).
 void InstallPaletteAccessibility();
 
 }  // namespace tonik

@@ -74,8 +74,10 @@ void DescribeByGroupBoxes(QWidget* dialog)
         QString title = group->title();
         title.remove(QLatin1Char('&'));
         for (QWidget* control : children) {
+            // A control named as its group is not described by it again.
             if (control != group && qobject_cast<QGroupBox*>(control) == nullptr &&
-                group->geometry().contains(control->geometry()) && control->accessibleDescription().isEmpty())
+                group->geometry().contains(control->geometry()) && control->accessibleDescription().isEmpty() &&
+                control->accessibleName() != title)
                 control->setAccessibleDescription(title);
         }
     }

@@ -11,7 +11,7 @@ class QWidget;
 namespace tonik {
 
 // Gives each control inside a group box's rectangle the box's title as its
-// accessible description, unless it has one.
+// accessible description, unless it has one or is named by the title.
 void DescribeByGroupBoxes(QWidget* dialog);
 
 // Makes template dialogs show screen readers their visible controls only.

@@ -93,21 +93,25 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event)
 
 bool TemplateDialog::focusNextPrevChild(bool next)
 {
+    // The next stop is found before the focus moves, so that a screen reader
+    // hears the focus arrive once: on the checked button of a radio group,
+    // never on its first button on the way there.
     QWidget* const from = focusWidget();
     QAbstractButton* const fromGroup = CheckedOfGroup(from);
-    // Each step moves the focus once along a finite chain.
+    QWidget* at = from != nullptr ? from : this;
     const qsizetype widgets = findChildren<QWidget*>().size();
     for (qsizetype steps = 0; steps <= widgets; ++steps) {
-        if (!QDialog::focusNextPrevChild(next))
-            return false;
-        QWidget* const at = focusWidget();
-        QAbstractButton* const checked = CheckedOfGroup(at);
-        if (checked == nullptr || at == from)
+        at = next ? at->nextInFocusChain() : at->previousInFocusChain();
+        if (at == from)
             return true;
-        if (checked == fromGroup)
+        if (at == this || !(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(this) || !at->isEnabled() ||
+            at->focusProxy() != nullptr || !isAncestorOf(at))
+            continue;
+        QAbstractButton* const checked = CheckedOfGroup(at);
+        if (checked != nullptr && checked == fromGroup)
             continue;  // still inside the group Tab is leaving
-        if (at != checked)
-            checked->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        (checked != nullptr ? static_cast<QWidget*>(checked) : at)
+            ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
     return true;

@@ -34,7 +34,7 @@ TEST_F(DialogTest, ScreenReadersHearEveryControlByItsName)
         EXPECT_EQ(Name(widget), QString::fromLatin1(name)) << name;
     // The group boxes' titles describe what they frame.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.blueEdit)->text(QAccessible::Description), "RGB");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.htmlEdit)->text(QAccessible::Description), "HTML Code");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.htmlEdit)->text(QAccessible::Description), "");  // named so
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.paletteGrid)->text(QAccessible::Description), "Pick");
 
     // The dialog shows its visible controls: not the hidden OK and Cancel, not
@@ -94,6 +94,21 @@ TEST_F(DialogTest, ThePaletteWorksFromTheKeyboard)
     QTest::keyClick(grid, Qt::Key_Space);
     EXPECT_EQ(colorState.foreColor, uint32_t(cell(1, 2)));
     EXPECT_EQ(grid, QApplication::focusWidget());
+
+    // SAMPLE is the last stop, before the first again; Space and Enter swap.
+    const std::pair<Qt::KeyboardModifiers, QWidget*> stops[] = {
+        {Qt::NoModifier, dialog.sample}, {Qt::NoModifier, dialog.redSlider},
+        {Qt::ShiftModifier, dialog.sample}, {Qt::ShiftModifier, grid}, {Qt::NoModifier, dialog.sample}};
+    for (const auto& [modifiers, expected] : stops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        ASSERT_EQ(QApplication::focusWidget(), expected) << expected->accessibleName().toStdString();
+    }
+    const uint32_t fore = colorState.foreColor;
+    QTest::keyClick(dialog.sample, Qt::Key_Space);
+    EXPECT_EQ(colorState.backColor, fore);
+    QTest::keyClick(dialog.sample, Qt::Key_Return);
+    EXPECT_EQ(colorState.foreColor, fore);
+    EXPECT_TRUE(dialog.isVisible());  // Enter swapped; it did not end the dialog
 }
 
 }  // namespace

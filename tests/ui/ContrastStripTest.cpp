@@ -61,7 +61,7 @@ TEST_F(DialogTest, ScreenReadersHearTheContrastAndTheSampleCodes)
     ColorPickerDialog& dialog = Open();
     EXPECT_EQ(dialog.contrastStrip->label->accessibleName(),
               QStringLiteral("Contrast 4.47 to 1. Passes AA large. Fails AA, AAA, AAA large."));
-    EXPECT_EQ(dialog.contrastStrip->label->accessibleDescription(), dialog.contrastStrip->label->accessibleName());
+    EXPECT_EQ(dialog.contrastStrip->label->accessibleDescription(), "");  // the name, once
     EXPECT_EQ(dialog.sample->accessibleDescription(),
               QStringLiteral("Text #777777 on background #FFFFFF, contrast 4.47:1"));
 }

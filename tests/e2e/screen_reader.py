@@ -1,0 +1,151 @@
+"""What a screen reader hears of Tonik, through the real accessibility bus:
+the tree of controls, and the events that Orca presents as the keyboard
+drives Tonik (focus, the palette's cells, the contrast's notification)."""
+import subprocess
+import sys
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+warnings.filterwarnings("ignore", category=DeprecationWarning)  # Atspi 2.46's get_action_name
+TONIK = sys.argv[1]
+heard = []  # (event type, source role, source name, detail1)
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+def listen(event):
+    try:
+        role = event.source.get_role_name()
+        name = event.source.get_name()
+    except GLib.Error:
+        role, name = "?", "?"
+    heard.append((event.type, role, name, event.detail1))
+
+
+def pump(seconds):
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.01)
+
+
+def keys(*names):
+    heard.clear()
+    subprocess.run(["xdotool", "key", "--delay", "80", *names], check=True)
+    pump(0.8)
+
+
+def focused():
+    """The names of the objects that took the focus, in order."""
+    return [name for kind, _, name, detail in heard if kind.startswith("object:state-changed:focused") and detail == 1]
+
+
+def notifications():
+    return [name for kind, role, name, detail in heard
+            if kind.startswith("object:state-changed:showing") and role == "notification" and detail == 1]
+
+
+def walk(node, found):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            found.append(child)
+            walk(child, found)
+
+
+listener = Atspi.EventListener.new(listen)
+for kind in ("object:state-changed:focused", "object:state-changed:showing", "focus:",
+             "object:property-change:accessible-name", "object:property-change:accessible-value"):
+    listener.register(kind)
+
+tonik = subprocess.Popen([TONIK], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+app = None
+deadline = time.monotonic() + 20
+while app is None and time.monotonic() < deadline:
+    pump(0.2)
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        candidate = desktop.get_child_at_index(i)
+        if candidate is not None and candidate.get_name() == "tonik":
+            app = candidate
+if app is None:
+    tonik.kill()
+    sys.exit("FAIL: Tonik is not on the accessibility bus")
+subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tonik$", "windowfocus", "--sync"],
+               check=False, timeout=20)
+pump(1.0)
+
+# The tree: every visible control with a role and one name, never the same
+# text twice as name and description.
+controls = []
+walk(app, controls)
+by_name = {}
+for control in controls:
+    name, description = control.get_name(), control.get_description()
+    role = control.get_role_name()
+    by_name.setdefault(name, []).append(control)
+    check(name or role in ("dialog", "filler", "panel", "list item"), f"a {role} without a name")
+    check(not name or name != description, f"'{name}' ({role}) is its own description")
+palette = [c for c in controls if c.get_name() == "Web-safe palette"]
+check(len(palette) == 1, "no palette")
+if palette:
+    cells = [palette[0].get_child_at_index(i) for i in range(palette[0].get_child_count())]
+    check(len(cells) == 256, f"the palette has {len(cells)} cells")
+    codes = {cell.get_name() for cell in cells}
+    check(len(codes) == 216 and all(len(code) == 7 and code.startswith("#") for code in codes),
+          f"the cells are not named by their codes: {sorted(codes)[:3]}")
+sample = by_name.get("Sample", [None])[0]
+check(sample is not None and "Swap" in [sample.get_action_name(i) for i in range(sample.get_n_actions())],
+      "Sample has no Swap action")
+
+# Tab to the pair: one focus event, on the checked button.
+keys("Tab", "Tab", "Tab", "Tab", "Tab", "Tab")
+heard_pair = focused()
+check(heard_pair.count("Front") == 0 and heard_pair.count("Back") == 1,
+      f"Tab into the pair was heard as {heard_pair}")
+
+# Tab on to SAMPLE, the last stop; Space swaps the pair, and a reader hears
+# the contrast as a notification.
+for _ in range(12):
+    keys("Tab")
+    if focused()[-1:] == ["Sample"]:
+        break
+check(focused()[-1:] == ["Sample"], "Tab never reached SAMPLE")
+keys("space")
+check(any(n.lower().startswith("contrast 21.00 to 1") for n in notifications()),
+      f"Space on SAMPLE was heard as {notifications()}")
+
+# The palette, just before SAMPLE: each key is heard as the code of the cell
+# it reaches; Space picks, and the new contrast is heard.
+keys("shift+Tab")
+first = focused()
+check(first[-1:] == ["#FFFFFF"], f"the palette's focus cell was heard as {first}")
+moves = {}
+for key in ("Right", "End", "Down", "Home"):
+    keys(key)
+    moves[key] = focused()
+check(moves == {"Right": ["#CCCCCC"], "End": ["#000000"], "Down": ["#CC0033"], "Home": ["#99CC00"]},
+      f"the keys were heard as {moves}")
+keys("shift+Return")                # #99CC00 as the background of the white text
+check(notifications()[-1:] == ["Contrast 1.91 to 1. Fails AA, AA large, AAA, AAA large."],
+      f"a palette pick was heard as {notifications()}")
+keys("alt+x")
+check(len(notifications()) == 1 and "Passes AA," in notifications()[0], f"Fix was heard as {notifications()}")
+
+keys("Escape")
+tonik.wait(timeout=10)
+for failure in failures:
+    print("FAIL:", failure)
+print(f"screen reader: {'ok' if not failures else str(len(failures)) + ' failures'}")
+sys.exit(1 if failures else 0)

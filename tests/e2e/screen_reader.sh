@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Tonik as a screen reader meets it: a session bus of the test's own, the
+# accessibility bus and registry of at-spi2-core on it, and a client of the
+# Atspi library (screen_reader.py) that listens before Tonik starts and
+# drives Tonik on this test's Xvfb (with-xvfb.sh).
+set -euo pipefail
+TONIK=$1
+here=$(cd "$(dirname "$0")" && pwd)
+bus=$(mktemp -d)
+dbus-daemon --session --nofork --print-address=3 --address="unix:tmpdir=$bus" 3>"$bus/address" >/dev/null 2>&1 &
+daemon=$!
+launcher=
+cleanup() {
+  [ -n "$launcher" ] && kill "$launcher" 2>/dev/null
+  kill "$daemon" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$bus"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$bus/address" ] && break; sleep 0.05; done
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$bus/address")
+# The launcher starts the accessibility bus and the registry on it.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+launcher=$!
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  sleep 0.05
+done
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+/usr/bin/python3 "$here/screen_reader.py" "$TONIK"
