@@ -41,9 +41,16 @@ def pump(seconds):
 
 
 def keys(*names):
+    """Presses the keys, then listens until the bus has been quiet a while."""
     heard.clear()
     subprocess.run(["xdotool", "key", "--delay", "80", *names], check=True)
-    pump(0.8)
+    pump(0.5)
+    deadline = time.monotonic() + 4
+    while time.monotonic() < deadline:
+        count = len(heard)
+        pump(0.4)
+        if heard and len(heard) == count:
+            break
 
 
 def focused():
