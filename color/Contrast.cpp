@@ -9,11 +9,6 @@
 namespace tonik {
 namespace {
 
-double ChannelToLinear(uint32_t byte)
-{
-    return SrgbToLinear(byte / 255.0);
-}
-
 double Luminance(double red, double green, double blue)
 {
     return 0.2126 * red + 0.7152 * green + 0.0722 * blue;
@@ -24,13 +19,9 @@ double RatioOfLuminances(double first, double second)
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-constexpr double GAMUT_SLACK = 1e-9;
-
 bool InSrgb(const OkLab& lab)
 {
-    double r = 0, g = 0, b = 0;
-    OkLabToLinearSrgb(lab, r, g, b);
-    return std::min({r, g, b}) >= -GAMUT_SLACK && std::max({r, g, b}) <= 1 + GAMUT_SLACK;
+    return InSrgbGamut(OkLabToSrgb(lab));
 }
 
 // The colour of lightness l, hue (cosHue, sinHue) and the highest chroma up to
@@ -58,8 +49,8 @@ std::string Criterion(double ratio, double threshold, const char* name)
 
 double RelativeLuminance(uint32_t color)
 {
-    return Luminance(ChannelToLinear(color & 0xFF), ChannelToLinear(color >> 8 & 0xFF),
-                     ChannelToLinear(color >> 16 & 0xFF));
+    const Srgb srgb = ColorRefToSrgb(color);
+    return Luminance(SrgbToLinear(srgb.red), SrgbToLinear(srgb.green), SrgbToLinear(srgb.blue));
 }
 
 double ContrastRatio(uint32_t first, uint32_t second)
@@ -116,8 +107,7 @@ std::optional<uint32_t> FixContrast(uint32_t edited, uint32_t other)
     if (ratio >= AAA_RATIO)
         return std::nullopt;
     const double target = ratio < AA_RATIO ? AA_RATIO : AAA_RATIO;
-    const OkLab lab = LinearSrgbToOkLab(ChannelToLinear(edited & 0xFF), ChannelToLinear(edited >> 8 & 0xFF),
-                                        ChannelToLinear(edited >> 16 & 0xFF));
+    const OkLab lab = SrgbToOkLab(ColorRefToSrgb(edited));
     const double chroma = std::hypot(lab.a, lab.b);
     const double cosHue = chroma > 0 ? lab.a / chroma : 1;
     const double sinHue = chroma > 0 ? lab.b / chroma : 0;

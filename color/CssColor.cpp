@@ -402,13 +402,17 @@ std::string Fewest(uint32_t color, const std::array<double, 3>& numbers, Write w
         return back && SeenColor(*back, 0) == (color & 0xFFFFFF);
     };
     constexpr int MOST = 5;  // decimals of one number
-    std::array<std::array<int, 3>, (MOST + 1) * (MOST + 1) * (MOST + 1)> combinations{};
-    for (size_t i = 0; i < combinations.size(); ++i) {
-        const int n = int(i);
-        combinations[i] = {n / ((MOST + 1) * (MOST + 1)), n / (MOST + 1) % (MOST + 1), n % (MOST + 1)};
-    }
-    std::stable_sort(combinations.begin(), combinations.end(),
-                     [](const auto& x, const auto& y) { return x[0] + x[1] + x[2] < y[0] + y[1] + y[2]; });
+    using Combinations = std::array<std::array<int, 3>, (MOST + 1) * (MOST + 1) * (MOST + 1)>;
+    static const Combinations combinations = [] {
+        Combinations all{};
+        for (size_t i = 0; i < all.size(); ++i) {
+            const int n = int(i);
+            all[i] = {n / ((MOST + 1) * (MOST + 1)), n / (MOST + 1) % (MOST + 1), n % (MOST + 1)};
+        }
+        std::stable_sort(all.begin(), all.end(),
+                         [](const auto& x, const auto& y) { return x[0] + x[1] + x[2] < y[0] + y[1] + y[2]; });
+        return all;
+    }();
     for (const auto& d : combinations) {
         const std::string text = write(Fixed(numbers[0], d[0]), Fixed(numbers[1], d[1]), Fixed(numbers[2], d[2]));
         if (readsBack(text))

@@ -16,7 +16,7 @@
 namespace tonik {
 namespace {
 
-const QKeySequence PASTE_COLOUR_KEY(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+constexpr QKeyCombination PASTE_COLOUR_KEY = Qt::CTRL | Qt::SHIFT | Qt::Key_V;
 constexpr std::pair<const char*, CssFormat> COPY_AS_FORMS[] = {
     {"&Hex", CssFormat::Hex}, {"&RGB", CssFormat::Rgb}, {"H&SL", CssFormat::Hsl}, {"&OKLCH", CssFormat::OkLch}};
 

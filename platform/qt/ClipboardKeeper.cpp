@@ -14,6 +14,8 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include "platform/File.h"
+#include "platform/SaveFile.h"
 #include "platform/qt/X11Connection.h"
 
 namespace tonik {
@@ -173,7 +175,7 @@ bool KeepClipboardText(const std::string& text, const std::string& display)
         setsid();
         if (chdir("/") != 0)
             _exit(127);
-        execv("/proc/self/exe", const_cast<char* const*>(arguments));
+        execv(RUNNING_IMAGE, const_cast<char* const*>(arguments));
         _exit(127);
     }
     close(input[0]);
@@ -200,15 +202,7 @@ int RunClipboardKeeper(const char* display)
 {
     prctl(PR_SET_NAME, "tonik-clipboard");
     std::string text;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        text.append(buffer, size_t(n));
-    }
+    ReadFileContent("/dev/stdin", text);
     // The text is in: standard input goes to /dev/null, as the output did.
     if (const int null = open("/dev/null", O_RDONLY); null >= 0) {
         dup2(null, STDIN_FILENO);

@@ -2,6 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -38,6 +39,15 @@ bool ReadColor(const QVariant& value, double& red, double& green, double& blue)
     argument >> red >> green >> blue;
     argument.endStructure();
     return true;
+}
+
+// Absent: nothing owns the service, or it has no Screenshot interface. A
+// time-out, a portal starting up or one failed pick are no such answer.
+bool Absent(const QDBusError& error)
+{
+    const QDBusError::ErrorType type = error.type();
+    return type == QDBusError::ServiceUnknown || type == QDBusError::UnknownInterface ||
+           type == QDBusError::UnknownProperty || type == QDBusError::UnknownObject || type == QDBusError::InvalidArgs;
 }
 
 }  // namespace
@@ -86,7 +96,7 @@ void PortalColorPick::QueryVersion()
         return;  // one question at a time; its answer serves every pick waiting
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        Fail(QDBusError(QDBusError::ServiceUnknown, QStringLiteral("no session bus")));
+        Fail(true);
         return;
     }
     versionAsked = true;
@@ -100,11 +110,11 @@ void PortalColorPick::QueryVersion()
         versionAsked = false;
         const QDBusPendingReply<QDBusVariant> reply = *call;
         if (reply.isError()) {
-            Fail(reply.error());
+            Fail(Absent(reply.error()));
             return;
         }
         if (reply.value().variant().toUInt() < 2) {
-            Fail(QDBusError(QDBusError::UnknownInterface, QStringLiteral("PickColor needs version 2")));
+            Fail(true);
             return;
         }
         availability = Availability::Available;
@@ -133,7 +143,7 @@ void PortalColorPick::CallPickColor()
             return;
         const QDBusPendingReply<QDBusObjectPath> reply = *call;
         if (reply.isError()) {
-            Fail(reply.error());
+            Fail(Absent(reply.error()));
             return;
         }
         // Portals older than the handle_token option answer on a path of their own.
@@ -189,17 +199,12 @@ void PortalColorPick::Close()
         QDBusMessage::createMethodCall(PORTAL_SERVICE, path, REQUEST, QStringLiteral("Close")));
 }
 
-void PortalColorPick::Fail(const QDBusError& error)
+void PortalColorPick::Fail(bool absent)
 {
     const bool wasPending = pending;
     pending = false;
     Unsubscribe();
-    // Absent: nothing owns the service, or it has no Screenshot interface (or
-    // too old a one). A time-out, a portal starting up or one failed pick
-    // leave it to be asked again at the next press.
-    const QDBusError::ErrorType type = error.type();
-    if (type == QDBusError::ServiceUnknown || type == QDBusError::UnknownInterface ||
-        type == QDBusError::UnknownProperty || type == QDBusError::UnknownObject || type == QDBusError::InvalidArgs) {
+    if (absent) {
         availability = Availability::Unavailable;
         emit unavailable();
     } else if (wasPending) {

@@ -10,8 +10,6 @@
 #include <QVariantMap>
 #include <cstdint>
 
-class QDBusError;
-
 namespace tonik {
 
 class PortalColorPick : public QObject {
@@ -68,9 +66,10 @@ private:
     void CallPickColor();
     void Subscribe(const QString& path);
     void Unsubscribe();
-    // A call failed: the portal is given up when the error says it is absent,
-    // else only the pending pick ends.
-    void Fail(const QDBusError& error);
+    // A call failed: the portal is given up for the run when it is absent
+    // (no bus, no service, no Screenshot interface, a version below 2), else
+    // only the pending pick ends and the next press asks again.
+    void Fail(bool absent);
 
     bool pending = false;
     bool versionAsked = false;

@@ -1,5 +1,7 @@
 #include <QDir>
 #include <csignal>
+#include <array>
+#include <memory>
 #include <utility>
 #include <QFile>
 #include <QRadioButton>
@@ -53,13 +55,18 @@ protected:
         };
         EXPECT_FALSE(app.InitInstance());
     }
-    // Each store reads the role and the two colours, as a starting Tonik does.
-    static void ReadAtStart(std::initializer_list<SettingsStore*> stores)
+    // Two stores over a file of these contents that have read the role and
+    // the two colours, as two starting Tonik windows do.
+    std::array<std::unique_ptr<SettingsStore>, 2> TwoAtStart(const QByteArray& contents)
     {
-        for (SettingsStore* store : stores) {
+        WriteFile(contents);
+        std::array<std::unique_ptr<SettingsStore>, 2> stores;
+        for (auto& store : stores) {
+            store = std::make_unique<SettingsStore>(QStringLiteral("Kavon"), application);
             for (const char* name : {"Foreground", "ForeColor", "BackColor"})
                 store->GetProfileInt(QStringLiteral("Settings"), QLatin1String(name), 0);
         }
+        return stores;
     }
     QString application;
 };
@@ -141,11 +148,10 @@ TEST_F(SettingsTest, UnreadableAndUnwritableStoreNeverStopsTonik)
 
 TEST_F(SettingsTest, TwoWindowsKeepEachOthersChanges)
 {
-    WriteFile("[Settings]\nForeground=1\nForeColor=1\nBackColor=2\n; kept\n");
+    const auto stores = TwoAtStart("[Settings]\nForeground=1\nForeColor=1\nBackColor=2\n; kept\n");
+    SettingsStore& first = *stores[0];
+    SettingsStore& second = *stores[1];
     const QString section = QStringLiteral("Settings");
-    SettingsStore first(QStringLiteral("Kavon"), application);
-    SettingsStore second(QStringLiteral("Kavon"), application);
-    ReadAtStart({&first, &second});
     // The first changes the text colour, the second the background; both
     // change the role, and the last close wins it.
     first.WriteProfileInt(section, QStringLiteral("ForeColor"), 0x123456);
@@ -226,11 +232,10 @@ TEST_F(SettingsTest, ASessionSaveRequestSavesAndTonikGoesOn)
 
 TEST_F(SettingsTest, ASaveOvertakenByAnotherWriterMergesAgain)
 {
-    WriteFile("[Settings]\nForeColor=1\nBackColor=2\n");
+    const auto stores = TwoAtStart("[Settings]\nForeColor=1\nBackColor=2\n");
+    SettingsStore& stopped = *stores[0];
+    SettingsStore& ahead = *stores[1];
     const QString section = QStringLiteral("Settings");
-    SettingsStore stopped(QStringLiteral("Kavon"), application);
-    SettingsStore ahead(QStringLiteral("Kavon"), application);
-    ReadAtStart({&stopped, &ahead});
     stopped.WriteProfileInt(section, QStringLiteral("ForeColor"), 7);
     ahead.WriteProfileInt(section, QStringLiteral("BackColor"), 8);
     // The first is held up after reading (as when stopped); the other one
