@@ -11,19 +11,23 @@ dbus-daemon --session --nofork --print-address=3 --address="unix:tmpdir=$bus" 3>
 daemon=$!
 launcher=
 cleanup() {
-  [ -n "$launcher" ] && kill "$launcher" 2>/dev/null
-  kill "$daemon" 2>/dev/null
+  [ -z "$launcher" ] || kill "$launcher" 2>/dev/null || true
+  kill "$daemon" 2>/dev/null || true
   wait 2>/dev/null
   rm -rf "$bus"
 }
 trap cleanup EXIT
 for _ in $(seq 100); do [ -s "$bus/address" ] && break; sleep 0.05; done
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$bus/address")
-# The launcher starts the accessibility bus and the registry on it.
+# The launcher starts the accessibility bus and the registry on it. Wait for
+# it to own its name without calling it: a call would have the session bus
+# start a second launcher, and the one that loses the name exits.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 launcher=$!
-for _ in $(seq 100); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+for _ in $(seq 200); do
+  owned=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null || true)
+  case $owned in *"boolean true"*) break ;; esac
   sleep 0.05
 done
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
