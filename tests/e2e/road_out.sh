@@ -49,7 +49,7 @@ sleep 0.5
 start_tonik
 pick_red
 xdotool key Escape
-ends_within 40
+ends_within 30
 expect_setting ForeColor $RED
 pkill -f 'fcntl.flock' || true
 
@@ -77,7 +77,7 @@ done
 PID=$SECOND
 xdotool search --onlyvisible --name '^Tonik$' windowfocus --sync 2>/dev/null || true
 xdotool key Escape
-ends_within 40
+ends_within 30
 kill -CONT "$STOPPED"
 PID=$STOPPED
 ends_within 30

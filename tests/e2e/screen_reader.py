@@ -94,7 +94,8 @@ subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Toni
 pump(1.0)
 
 # The tree: every visible control with a role and one name, never the same
-# text twice as name and description.
+# text twice as name and description; each channel's value on its slider and
+# in its field.
 controls = []
 walk(app, controls)
 by_name = {}
@@ -104,6 +105,12 @@ for control in controls:
     by_name.setdefault(name, []).append(control)
     check(name or role in ("dialog", "filler", "panel", "list item"), f"a {role} without a name")
     check(not name or name != description, f"'{name}' ({role}) is its own description")
+sliders = {c.get_name(): c.get_value_iface().get_current_value() for c in controls
+           if c.get_role_name() == "slider" and c.get_value_iface()}
+fields = {c.get_name(): c.get_text_iface().get_text(0, -1) for c in controls
+          if c.get_role_name() == "text" and c.get_text_iface()}
+check(len(sliders) == 3 and all(fields.get(name) == str(int(value)) for name, value in sliders.items()),
+      f"the channels' values are {sliders} and {fields}")
 palette = [c for c in controls if c.get_name() == "Web-safe palette"]
 check(len(palette) == 1, "no palette")
 if palette:
