@@ -46,9 +46,7 @@ int PrintContrast(const QString& textColour, const QString& backgroundColour)
         }
         colours[i] = paste->edited;
     }
-    // What a reader sees: the background over white, the text over the background.
-    const uint32_t background = SeenColor(*colours[1], 0x00FFFFFF);
-    const uint32_t text = SeenColor(*colours[0], background);
+    const auto [text, background] = SeenColors(*colours[0], *colours[1]);
     const double ratio = ContrastRatio(text, background);
     std::string report = ContrastText(ratio) + "\n";
     if (const std::optional<uint32_t> fixed = ratio < AAA_RATIO ? FixContrast(text, background) : std::nullopt)

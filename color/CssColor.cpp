@@ -358,6 +358,12 @@ uint32_t SeenColor(const CssColor& color, uint32_t beneath)
                            mapped.blue * a + under.blue * (1 - a)});
 }
 
+SeenPair SeenColors(const CssColor& text, const CssColor& background)
+{
+    const uint32_t seenBackground = SeenColor(background, PAGE_WHITE);
+    return {SeenColor(text, seenBackground), seenBackground};
+}
+
 namespace {
 
 // A non-negative number with the given decimals, rounded half up as written

@@ -41,6 +41,14 @@ std::optional<CssPaste> ParseCssPaste(std::string_view text);
 // half up to 8 bits per channel.
 uint32_t SeenColor(const CssColor& color, uint32_t beneath);
 
+// A pair as a reader sees it: the background over white, the text over the
+// background.
+inline constexpr uint32_t PAGE_WHITE = 0x00FFFFFF;
+struct SeenPair {
+    uint32_t text, background;
+};
+SeenPair SeenColors(const CssColor& text, const CssColor& background);
+
 // The forms of Copy As. Each number has the fewest decimals (0 to 3 mostly,
 // up to 5 for an oklch chroma) with which the text reads back as the same
 // 8-bit colour; a grey's hue (and its oklch chroma) is 0.

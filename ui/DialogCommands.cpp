@@ -175,13 +175,13 @@ void ColorPickerDialog::OnPasteColour()
     }
     // A colour with alpha is the one a reader sees: the text colour over the
     // background colour, the background colour over white.
-    constexpr uint32_t WHITE = 0x00FFFFFF;
     if (paste->text) {
-        colorState.backColor = SeenColor(*paste->background, WHITE);
-        colorState.foreColor = SeenColor(*paste->text, colorState.backColor);
+        const SeenPair seen = SeenColors(*paste->text, *paste->background);
+        colorState.foreColor = seen.text;
+        colorState.backColor = seen.background;
         SelectEdited(colorState.foreground, true);
     } else {
-        colorState.current = SeenColor(*paste->edited, colorState.foreground != 0 ? colorState.backColor : WHITE);
+        colorState.current = SeenColor(*paste->edited, colorState.foreground != 0 ? colorState.backColor : PAGE_WHITE);
         UpdateControls(0);
     }
     if (swatch != nullptr)

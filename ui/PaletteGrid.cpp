@@ -24,9 +24,12 @@ QRect CellRectangle(int row, int column, int width, int height)
     return QRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top);
 }
 
-int CellCount()
+constexpr int CELL_COUNT = PALETTE_SIZE * PALETTE_SIZE;
+
+// The cell at index (row by row) in the grid's own coordinates.
+QRect CellRectangle(int index, const QWidget* grid)
 {
-    return PALETTE_SIZE * PALETTE_SIZE;
+    return CellRectangle(index / PALETTE_SIZE, index % PALETTE_SIZE, grid->width(), grid->height());
 }
 
 // One cell for screen readers: a list item named by its code, focused while
@@ -59,7 +62,7 @@ public:
     {
         if (grid.isNull())
             return {};
-        const QRect cell = CellRectangle(index / PALETTE_SIZE, index % PALETTE_SIZE, grid->width(), grid->height());
+        const QRect cell = CellRectangle(index, grid);
         return QRect(grid->mapToGlobal(cell.topLeft()), cell.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -83,10 +86,7 @@ private:
 // asked for and removes with itself.
 class PaletteGridAccessible : public QAccessibleWidget {
 public:
-    explicit PaletteGridAccessible(PaletteGrid* grid) : QAccessibleWidget(grid, QAccessible::List)
-    {
-        cells.fill(0);
-    }
+    explicit PaletteGridAccessible(PaletteGrid* grid) : QAccessibleWidget(grid, QAccessible::List) {}
     ~PaletteGridAccessible() override
     {
         for (const QAccessible::Id id : cells) {
@@ -94,10 +94,10 @@ public:
                 QAccessible::deleteAccessibleInterface(id);
         }
     }
-    int childCount() const override { return CellCount(); }
+    int childCount() const override { return CELL_COUNT; }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= CellCount())
+        if (index < 0 || index >= CELL_COUNT)
             return nullptr;
         QAccessible::Id& id = cells[size_t(index)];
         if (id == 0)
@@ -119,8 +119,8 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override
     {
         const QPoint point = Grid()->mapFromGlobal(QPoint(x, y));
-        for (int i = 0; i < CellCount(); ++i) {
-            if (CellRectangle(i / PALETTE_SIZE, i % PALETTE_SIZE, Grid()->width(), Grid()->height()).contains(point))
+        for (int i = 0; i < CELL_COUNT; ++i) {
+            if (CellRectangle(i, Grid()).contains(point))
                 return child(i);
         }
         return nullptr;
@@ -134,7 +134,7 @@ public:
 
 private:
     PaletteGrid* Grid() const { return static_cast<PaletteGrid*>(widget()); }
-    mutable std::array<QAccessible::Id, size_t(PALETTE_SIZE) * PALETTE_SIZE> cells{};
+    mutable std::array<QAccessible::Id, CELL_COUNT> cells{};
 };
 
 QAccessibleInterface* PaletteAccessibleFactory(const QString&, QObject* object)
