@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <cstdio>
+#include <cstring>
 
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
+#include "color/HtmlCode.h"
 #include "platform/qt/ClipboardKeeper.h"
 #include "platform/qt/QuitSignals.h"
 #include "support/NumberText.h"
@@ -93,15 +96,16 @@ void ColorPickerApp::RequestEnd(ColorPickerDialog& dialog)
 // signal or the session's end goes through RequestEnd first. Once the
 // dialog's loop has returned, the settings are written (once, with a bounded
 // wait for another Tonik's lock), the clipboard goes to its keeper, and
-// InitInstance returns for an exit with status 0.
-void ColorPickerApp::EndRun(SettingsStore& store, const ColorPickerDialog& dialog) const
+// InitInstance returns for an exit with status 0, or 1 when the save failed.
+void ColorPickerApp::EndRun(SettingsStore& store, const ColorPickerDialog& dialog)
 {
-    SaveSettings(store, dialog);  // failures are not shown
+    if (!SaveSettings(store, dialog))
+        exitStatus = 1;
     if (const std::optional<std::string> text = ClipboardTextToKeep())
         KeepClipboardText(*text, displayName);
 }
 
-void ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const
+bool ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const
 {
     const QString section = QString::fromLatin1(SETTINGS_SECTION);
     store.WriteProfileInt(section, QStringLiteral("Foreground"), colorState.foreground);
@@ -110,7 +114,19 @@ void ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog&
     for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i)
         store.WriteProfileInt(section, CustomColorName(i), static_cast<int32_t>(colorState.customColors[size_t(i)]));
     store.WriteProfileInt(section, QStringLiteral("ShowContrast"), dialog.contrastShown ? 1 : 0);
-    store.Flush();
+    // A file its user made read-only is left alone on purpose: no failure.
+    if (store.Flush() || store.LeftReadOnly())
+        return true;
+    std::string unsaved;
+    for (const auto& [key, value] : store.Unsaved()) {
+        const QString name = key.mid(key.indexOf(QLatin1Char('/')) + 1);
+        const bool color = name.contains(QLatin1String("Color"));
+        unsaved += (unsaved.empty() ? "" : ", ") + name.toStdString() + ' ' +
+                   (color ? FormatHtmlCode(static_cast<uint32_t>(value)) : std::to_string(value));
+    }
+    std::fprintf(stderr, "tonik: could not save the colours in %s (%s); not saved: %s\n",
+                 QFile::encodeName(store.FileName()).constData(), std::strerror(store.FailureError()), unsaved.c_str());
+    return false;
 }
 
 }  // namespace tonik

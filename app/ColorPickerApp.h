@@ -16,8 +16,10 @@ public:
     // application names the settings; by default the executable's base name.
     explicit ColorPickerApp(QString application = QString());
 
-    // Runs the program; returns false so that it ends afterwards.
+    // Runs the program; returns false so that it ends afterwards, with
+    // ExitStatus: 0, or 1 when the colours could not be saved.
     bool InitInstance();
+    int ExitStatus() const { return exitStatus; }
 
     // Called with the dialog before it runs modally (tests close it from here).
     std::function<void(ColorPickerDialog& dialog)> beforeModal;
@@ -30,9 +32,10 @@ public:
     static void RequestEnd(ColorPickerDialog& dialog);
 
 private:
-    void SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const;
-    void EndRun(SettingsStore& store, const ColorPickerDialog& dialog) const;
+    bool SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const;
+    void EndRun(SettingsStore& store, const ColorPickerDialog& dialog);
     QString application;
+    int exitStatus = 0;
 };
 
 // Settings names and the section they live in.

@@ -41,14 +41,24 @@ void SettingsStore::WriteProfileInt(const QString& section, const QString& name,
     written[section + QLatin1Char('/') + name] = value;
 }
 
-bool SettingsStore::Flush()
+std::vector<std::pair<QString, int32_t>> SettingsStore::Unsaved() const
 {
-    // Keys are "section/name"; the values of one section are merged at a time.
-    std::map<std::string, IniValues> changes;
+    std::vector<std::pair<QString, int32_t>> unsaved;
     for (const auto& [key, value] : written) {
         const auto was = held.find(key);
-        if (was != held.end() && was->second == value)
-            continue;
+        if (was == held.end() || was->second != value)
+            unsaved.emplace_back(key, value);
+    }
+    return unsaved;
+}
+
+bool SettingsStore::Flush()
+{
+    failureError = 0;
+    leftReadOnly = false;
+    // Keys are "section/name"; the values of one section are merged at a time.
+    std::map<std::string, IniValues> changes;
+    for (const auto& [key, value] : Unsaved()) {
         const qsizetype slash = key.indexOf(QLatin1Char('/'));
         changes[key.left(slash).toStdString()].emplace_back(key.mid(slash + 1).toStdString(), std::to_string(value));
     }
@@ -60,8 +70,9 @@ bool SettingsStore::Flush()
     QDir().mkpath(folder);
     // Read, merge and replace under one lock, so that two closing Tonik
     // windows each see what the other wrote. A lock held too long (a Tonik
-    // stopped in its save) or a quit signal meanwhile ends the wait; the
-    // version check before the rename then keeps what the other one wrote.
+    // stopped in its save), a quit signal meanwhile or a file system without
+    // locks ends the wait; the version check before the rename then keeps
+    // what another one wrote.
     const unsigned signalsBefore = QuitSignalCount();
     const FolderLock lock(QFile::encodeName(folder).toStdString(), LOCK_WAIT_MS,
                           [signalsBefore] { return QuitSignalCount() != signalsBefore; });
@@ -71,22 +82,26 @@ bool SettingsStore::Flush()
     for (int attempt = 0; attempt < 5 && !saved; ++attempt) {
         std::string text;
         FileVersion version;
+        // What a file that cannot be read holds cannot be kept, so it is left alone.
         if (!ReadFileContent(path, text, &version))
-            return false;  // what it holds cannot be kept, so it is left alone
+            break;
         std::string merged = text;
         for (const auto& [section, values] : changes)
             merged = SetIniValues(merged, section, values);
         saved = merged == text || ReplaceFileContent(path, merged, &version);
         if (!saved && errno != ESTALE)
-            return false;
+            break;
+    }
+    if (!saved) {
+        failureError = errno != 0 ? errno : EIO;
+        leftReadOnly = failureError == EACCES && IsReadOnlyFile(path);
+        return false;
     }
     // What this run wrote is what the file holds now: a later save writes
     // only what changed after it.
-    if (saved) {
-        for (const auto& [key, value] : written)
-            held[key] = value;
-    }
-    return saved;
+    for (const auto& [key, value] : written)
+        held[key] = value;
+    return true;
 }
 
 }  // namespace tonik

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace tonik {
 
@@ -27,6 +29,13 @@ public:
     // written, so Flush may run again (a session's save, then the end).
     bool Flush();
 
+    // The values written but not yet in the file, as "section/name" and value.
+    std::vector<std::pair<QString, int32_t>> Unsaved() const;
+    // Why the last Flush failed (an errno value), and whether it was only
+    // because its user made the file read-only.
+    int FailureError() const { return failureError; }
+    bool LeftReadOnly() const { return leftReadOnly; }
+
     QString FileName() const { return settings.fileName(); }
 
 private:
@@ -34,6 +43,8 @@ private:
     // What each value read held: its number, or nothing when it was not a valid one.
     std::map<QString, std::optional<int32_t>> held;
     std::map<QString, int32_t> written;
+    int failureError = 0;
+    bool leftReadOnly = false;
 };
 
 }  // namespace tonik

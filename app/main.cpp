@@ -28,5 +28,5 @@ int main(int argc, char* argv[])
         QCoreApplication::installTranslator(&qtTranslations);
     tonik::ColorPickerApp colorPicker;
     colorPicker.displayName = display;
-    return colorPicker.InitInstance() ? application.exec() : 0;
+    return colorPicker.InitInstance() ? application.exec() : colorPicker.ExitStatus();
 }

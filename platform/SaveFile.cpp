@@ -79,43 +79,63 @@ FileVersion VersionOf(const std::string& path)
     return stat(path.c_str(), &info) == 0 ? VersionFrom(info) : FileVersion{};
 }
 
-// A file that exists and that its user may not write: root may write any
-// file, so the permission bits count too, as the user set them to freeze it.
-bool ReadOnly(const std::string& path)
+// Where the file system has no locks (NFS without its lock service, some FUSE
+// file systems), flock fails with one of these: nothing can be locked there.
+bool LocksUnsupported(int error)
 {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && ((info.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
+    return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS;
+}
+
+// Temporaries of path are hidden files with a name of Tonik's own, which no
+// user file beside the settings has: ".tonik.conf.tmp-" and six letters or digits.
+const char TEMPORARY_MARK[] = ".tmp-";
+constexpr size_t TEMPORARY_RANDOM = 6;
+
+std::string TemporaryPrefix(const std::string& base)
+{
+    return '.' + base + TEMPORARY_MARK;
 }
 
 // A temporary beside path, locked for as long as this process has it open,
-// so that RemoveLeftTemporaries leaves it alone.
+// so that RemoveLeftTemporaries leaves it alone. Where locks are not to be
+// had it stays unlocked; no cleaner there can lock it either.
 int MakeTemporary(const std::string& path, std::string& temporary)
 {
+    const size_t slash = path.rfind('/');
+    const std::string pattern = path.substr(0, slash + 1) + TemporaryPrefix(path.substr(slash + 1)) + "XXXXXX";
     for (int attempt = 0; attempt < 8; ++attempt) {
-        temporary = path + ".XXXXXX";
+        temporary = pattern;
         const int fd = mkostemp(temporary.data(), O_CLOEXEC);
         if (fd < 0)
             return -1;
         int locked = -1;
         while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
         }
+        const int lockError = locked == 0 ? 0 : errno;
         struct stat info {};
         // A cleaner may have taken it for a left one before it was locked.
-        if (locked == 0 && fstat(fd, &info) == 0 && info.st_nlink > 0)
+        const bool present = fstat(fd, &info) == 0 && info.st_nlink > 0;
+        if (present && (lockError == 0 || LocksUnsupported(lockError)))
             return fd;
+        if (present)
+            unlink(temporary.c_str());
         close(fd);
+        if (lockError != 0 && !LocksUnsupported(lockError)) {
+            errno = lockError;
+            return -1;
+        }
     }
     errno = EEXIST;
     return -1;
 }
 
-// The names mkostemp gives temporaries of path: its name, a dot, six letters or digits.
 bool IsTemporaryOf(const char* entry, const std::string& base)
 {
+    const std::string prefix = TemporaryPrefix(base);
     const size_t length = std::strlen(entry);
-    if (length != base.size() + 7 || base.compare(0, base.size(), entry, base.size()) != 0 || entry[base.size()] != '.')
+    if (length != prefix.size() + TEMPORARY_RANDOM || prefix.compare(0, prefix.size(), entry, prefix.size()) != 0)
         return false;
-    for (size_t i = base.size() + 1; i < length; ++i) {
+    for (size_t i = prefix.size(); i < length; ++i) {
         const char c = entry[i];
         if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
             return false;
@@ -128,7 +148,7 @@ bool IsTemporaryOf(const char* entry, const std::string& base)
 bool ReplaceFileContent(const std::string& name, const std::string& content, const FileVersion* expected)
 {
     const std::string path = FinalPath(name);
-    if (ReadOnly(path)) {
+    if (IsReadOnlyFile(path)) {
         errno = EACCES;
         return false;
     }
@@ -140,12 +160,12 @@ bool ReplaceFileContent(const std::string& name, const std::string& content, con
     struct stat old {};
     bool written = (stat(path.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0) &&
                    WriteAll(fd, content) && StepAllowed(SaveStep::Sync) && fsync(fd) == 0;
-    // close can report a write that failed late; its result counts too.
-    if (!StepAllowed(SaveStep::Close)) {
-        close(fd);
-        written = false;
-    } else if (close(fd) != 0) {
-        written = false;
+    // close reports a write that failed late (NFS writes back on close); the
+    // close of a duplicate does, while fd keeps the temporary open and locked
+    // until it is in place, so no cleaner can take it meanwhile.
+    if (written) {
+        const int check = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+        written = check >= 0 && close(check) == 0 && StepAllowed(SaveStep::Close);
     }
     if (written && expected != nullptr && VersionOf(path) != *expected) {
         errno = ESTALE;
@@ -157,10 +177,23 @@ bool ReplaceFileContent(const std::string& name, const std::string& content, con
             fsync(folder);
             close(folder);
         }
+        close(fd);
         return true;
     }
+    const int error = errno;
     unlink(temporary.c_str());
+    close(fd);
+    errno = error;
     return false;
+}
+
+// Root may write any file, so the permission bits count too, as the user set
+// them to freeze it.
+bool IsReadOnlyFile(const std::string& name)
+{
+    const std::string path = FinalPath(name);
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && ((info.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0);
 }
 
 bool ReadFileContent(const std::string& path, std::string& content, FileVersion* version)

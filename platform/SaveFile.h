@@ -1,7 +1,8 @@
 // Files replaced whole or not at all: the new content goes into a temporary
-// file beside the old one, which is written, synced and closed with every
-// step checked before it is renamed over the old file. On any failure the old
-// file stays byte for byte as it was.
+// file beside the old one (".NAME.tmp-" and six letters or digits), which is
+// written and synced with every step checked before it is renamed over the
+// old file. On any failure the old file stays byte for byte as it was, and
+// the temporary is gone.
 #pragma once
 
 #include <cstdint>
@@ -26,18 +27,24 @@ struct FileVersion {
 // replaced (ESTALE): another writer went ahead.
 bool ReplaceFileContent(const std::string& path, const std::string& content, const FileVersion* expected = nullptr);
 
+// True when the file at path exists and its user may not write it: no write
+// permission bit (as after chmod 444), or no access to write.
+bool IsReadOnlyFile(const std::string& path);
+
 // Reads the whole file at path into content, and its version; a missing file
 // reads as empty. False when the file exists but cannot be read.
 bool ReadFileContent(const std::string& path, std::string& content, FileVersion* version = nullptr);
 
 // Removes the temporaries that replacements of path left behind when they
-// were killed; those of replacements still running (or stopped) stay.
+// were killed; those of replacements still running (or stopped) stay, and so
+// does every file whose name is not of a temporary's form.
 void RemoveLeftTemporaries(const std::string& path);
 
 // Holds an exclusive lock on a folder while it lives, so that two Tonik
 // processes read, merge and replace a file in it one after the other. The
 // lock is waited for at most timeoutMs, and no longer once giveUp says so;
-// without it the replacement still goes ahead (Held() is false).
+// where the file system has no locks it is not waited for. Without it the
+// replacement still goes ahead (Held() is false).
 class FolderLock {
 public:
     FolderLock(const std::string& folder, int timeoutMs, const std::function<bool()>& giveUp = {});

@@ -50,6 +50,13 @@ bool Absent(const QDBusError& error)
            type == QDBusError::UnknownProperty || type == QDBusError::UnknownObject || type == QDBusError::InvalidArgs;
 }
 
+// The call's own limit passed: the portal may still be starting its picker.
+bool TimedOut(const QDBusError& error)
+{
+    const QDBusError::ErrorType type = error.type();
+    return type == QDBusError::NoReply || type == QDBusError::Timeout || type == QDBusError::TimedOut;
+}
+
 }  // namespace
 
 PortalColorPick::PortalColorPick(QObject* parent) : QObject(parent) {}
@@ -142,6 +149,11 @@ void PortalColorPick::CallPickColor()
         if (!pending || requestPath != expected)
             return;
         const QDBusPendingReply<QDBusObjectPath> reply = *call;
+        // A portal activated again after a restart may put its picker up
+        // after the call's limit: the pick stays pending, so the click the
+        // user makes there still counts; a press after the pick limit closes it.
+        if (reply.isError() && TimedOut(reply.error()))
+            return;
         if (reply.isError()) {
             Fail(Absent(reply.error()));
             return;

@@ -49,8 +49,9 @@ public:
 signals:
     // The user picked a colour, 0x00BBGGRR.
     void picked(uint32_t color);
-    // The user cancelled, or the pick ended another way (a slow or failed
-    // call: the next press asks the portal again).
+    // The user cancelled, or the pick ended another way (a failed call: the
+    // next press asks the portal again). A call without a reply in time
+    // leaves its pick pending: a late picker's Response still counts.
     void cancelled();
     // The portal is absent for this run: no service, no Screenshot
     // interface, or a version below 2.

@@ -5,7 +5,6 @@
 #include <utility>
 #include <QFile>
 #include <QRadioButton>
-#include <QSessionManager>
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -47,13 +46,15 @@ protected:
         file.write(contents);
     }
     // Runs the program once; close ends the dialog in the way a user would.
-    void Run(const std::function<void(ColorPickerDialog&)>& close)
+    // Returns the exit status.
+    int Run(const std::function<void(ColorPickerDialog&)>& close)
     {
         ColorPickerApp app(application);
         app.beforeModal = [close](ColorPickerDialog& dialog) {
             QTimer::singleShot(0, &dialog, [&dialog, close] { close(dialog); });
         };
         EXPECT_FALSE(app.InitInstance());
+        return app.ExitStatus();
     }
     // Two stores over a file of these contents that have read the role and
     // the two colours, as two starting Tonik windows do.
@@ -134,10 +135,11 @@ TEST_F(SettingsTest, UnreadableAndUnwritableStoreNeverStopsTonik)
     // A folder where the settings file should be can be neither read nor
     // replaced, not even by root.
     ASSERT_TRUE(QDir().mkpath(FileName()));
-    Run([](ColorPickerDialog& dialog) {
+    const int status = Run([](ColorPickerDialog& dialog) {
         colorState.foreColor = 0x00123456;
         dialog.reject();
     });
+    EXPECT_EQ(status, 1);  // and said on standard error
     EXPECT_EQ(colorState.backColor, 0x00FFFFFFu);
     EXPECT_TRUE(QFileInfo(FileName()).isDir());
     SettingsStore store(QStringLiteral("Kavon"), application);
@@ -213,21 +215,6 @@ TEST_F(SettingsTest, TheEndOfTheSessionSavesTheRunWhateverWindowIsOpen)
                 EXPECT_FALSE(window->isVisible()) << quit;
         }
     }
-}
-
-TEST_F(SettingsTest, ASessionSaveRequestSavesAndTonikGoesOn)
-{
-    WriteFile("[Settings]\nForeColor=1\n");
-    Run([this](ColorPickerDialog& dialog) {
-        colorState.foreColor = 5;
-        alignas(QSessionManager) unsigned char manager[sizeof(QSessionManager)]{};  // unused by Tonik's handler
-        emit qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));
-        EXPECT_EQ(Stored("ForeColor"), "5");
-        EXPECT_TRUE(dialog.isVisible());
-        colorState.foreColor = 1;  // back to the start-up value: written again at the end
-        dialog.reject();
-    });
-    EXPECT_EQ(Stored("ForeColor"), "1");
 }
 
 TEST_F(SettingsTest, ASaveOvertakenByAnotherWriterMergesAgain)

@@ -20,7 +20,7 @@ expect_setting() {
 start_tonik() {
   local before
   before=$(xdotool search --onlyvisible --name '^Tonik$' 2>/dev/null || true)
-  ${LAUNCH:-} "$TONIK" "$@" >/dev/null 2>&1 &
+  ${LAUNCH:-} "$TONIK" "$@" >/dev/null 2>"${TONIK_STDERR:-/dev/null}" &
   PID=$!
   WIN=
   for _ in $(seq 200); do
@@ -33,11 +33,12 @@ start_tonik() {
   sleep 0.3
 }
 
-# Expects Tonik (PID) to end with status 0 within the tenths of a second given.
+# Expects Tonik (PID) to end within the tenths of a second given, with the
+# status given (0 by default).
 ends_within() {
   local status=0
   for _ in $(seq "$1"); do
-    kill -0 "$PID" 2>/dev/null || { wait "$PID" || status=$?; [ "$status" -eq 0 ] || fail "status $status"; return 0; }
+    kill -0 "$PID" 2>/dev/null || { wait "$PID" || status=$?; [ "$status" -eq "${2:-0}" ] || fail "status $status"; return 0; }
     sleep 0.1
   done
   kill -KILL "$PID"

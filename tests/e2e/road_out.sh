@@ -2,17 +2,29 @@
 # The road out of Tonik as a desktop meets it: a quit signal with the colour
 # chooser or the About box open, signals ignored by nohup, a lock on the
 # settings folder held by another process or by a second Tonik stopped in its
-# save, and a read-only settings file.
-#   road_out.sh TONIK STOP_IN_SAVE_LIBRARY
+# save, a folder without file locks, a read-only settings file and one that
+# cannot be written. The user's own files beside the settings survive it all.
+#   road_out.sh TONIK STOP_IN_SAVE_LIBRARY NO_FILE_LOCKS_LIBRARY
 set -euo pipefail
 TONIK=$1
 STOP_IN_SAVE=$2
+NO_FILE_LOCKS=$3
 . "$(dirname "$0")/lib.sh"
 
 RED=$(( 0x230000FF ))               # palette cell (2, 13) as a stored colour
 fresh_settings() {
   mkdir -p "$(dirname "$(conf)")"
   printf '[Settings]\nForeground=1\nForeColor=0\nBackColor=16777215\n' >"$(conf)"
+  for name in backup before AbC123; do echo "mine: $name" >"$(conf).$name"; done
+}
+# Nothing beside the settings but the user's own files: no temporary left, none of theirs lost.
+expect_only_theirs() {
+  local left
+  left=$(cd "$(dirname "$(conf)")" && ls -A | grep -vxE 'tonik\.conf(\.(backup|before|AbC123))?' || true)
+  [ -z "$left" ] || fail "left beside the settings: $left"
+  for name in backup before AbC123; do
+    [ "$(cat "$(conf).$name" 2>/dev/null)" = "mine: $name" ] || fail "the user's tonik.conf.$name was touched"
+  done
 }
 pick_red() { palette_cell 2 13; click_dlu "$CX" "$CY" "${1:-1}"; }
 
@@ -26,6 +38,7 @@ for nested in chooser about; do
   kill -TERM "$PID"
   ends_within 10
   expect_setting ForeColor $RED
+  expect_only_theirs
 done
 
 # Started with nohup as a background job, Tonik keeps SIGHUP and SIGINT ignored.
@@ -41,17 +54,30 @@ expect_setting ForeColor $RED
 
 # Another process holds the folder's lock: the close still ends, and saves.
 fresh_settings
+rm -f "$HOME/held"
 python3 -c 'import fcntl, os, sys, time
-fd = os.open(sys.argv[1], os.O_RDONLY); fcntl.flock(fd, fcntl.LOCK_EX); print(flush=True); time.sleep(60)' \
-  "$(dirname "$(conf)")" | head -n1 >/dev/null &
+fd = os.open(sys.argv[1], os.O_RDONLY); fcntl.flock(fd, fcntl.LOCK_EX); open(sys.argv[2], "w").close(); time.sleep(60)' \
+  "$(dirname "$(conf)")" "$HOME/held" &
 HOLDER=$!
-sleep 0.5
+for _ in $(seq 100); do [ -e "$HOME/held" ] && break; sleep 0.05; done
+[ -e "$HOME/held" ] || fail "the lock holder did not take the lock"
 start_tonik
 pick_red
 xdotool key Escape
 ends_within 30
 expect_setting ForeColor $RED
-pkill -f 'fcntl.flock' || true
+kill "$HOLDER"
+wait "$HOLDER" 2>/dev/null || true
+
+# A folder whose file system refuses locks: the save goes ahead at once and
+# leaves no temporary.
+fresh_settings
+LD_PRELOAD=$NO_FILE_LOCKS ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0 start_tonik
+pick_red
+xdotool key Escape
+ends_within 30
+expect_setting ForeColor $RED
+expect_only_theirs
 
 # A second Tonik stopped inside its save holds the lock: the first one's close
 # ends, and once the stopped one goes on, both changes are in the file.
@@ -83,7 +109,7 @@ PID=$STOPPED
 ends_within 30
 expect_setting ForeColor $RED
 [ "$(setting BackColor)" != 16777215 ] || fail "the second Tonik's background was lost"
-[ -z "$(ls "$(dirname "$(conf)")" | grep -v '^tonik.conf$')" ] || fail "temporaries left: $(ls "$(dirname "$(conf)")")"
+expect_only_theirs
 
 # A settings file its user made read-only is left byte for byte.
 fresh_settings
@@ -94,4 +120,13 @@ pick_red
 xdotool key Escape
 ends_within 30
 cmp "$(conf)" "$HOME/frozen" || fail "the read-only settings file was replaced"
+
+# A save that fails says so, names the colours it lost, and ends with status 1.
+rm -rf "$(dirname "$(conf)")"
+mkdir -p "$(conf)"
+TONIK_STDERR=$HOME/stderr start_tonik
+pick_red
+xdotool key Escape
+ends_within 30 1
+grep -q "could not save the colours in $(conf) .*ForeColor #FF0000" "$HOME/stderr" || fail "the failed save was not said: $(cat "$HOME/stderr")"
 echo "road out: ok"

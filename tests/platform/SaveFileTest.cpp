@@ -1,13 +1,17 @@
 #include <csignal>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/File.h"
 #include "platform/SaveFile.h"
 
 namespace tonik {
@@ -37,7 +41,7 @@ protected:
         int count = 0;
         DIR* dir = opendir(folder.c_str());
         while (const dirent* entry = readdir(dir))
-            count += entry->d_name[0] != '.';
+            count += std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0;
         closedir(dir);
         return count;
     }
@@ -107,15 +111,37 @@ TEST_F(SaveFileTest, AKilledSaveLeavesTheOldOrTheNewFileWhole)
         EXPECT_TRUE(now == OLD || now == longer) << "round " << round << ": " << now.size() << " bytes";
     }
     // The killed saves' temporaries go; one whose writer lives (here: holds
-    // it open and locked, as a stopped Tonik does) stays.
-    std::string live = path + ".XXXXXX";
+    // it open and locked, as a stopped Tonik does) stays, and so does every
+    // file Tonik did not make, whatever its name.
+    const auto make = [this](const std::string& name) {
+        std::system(("touch '" + folder + "/" + name + "'").c_str());
+    };
+    make(".tonik.conf.tmp-Left01");
+    std::string live = folder + "/.tonik.conf.tmp-XXXXXX";
     const int held = mkstemp(live.data());
     ASSERT_EQ(flock(held, LOCK_EX), 0);
-    const std::string other = folder + "/other.conf.AbC123";
-    std::system(("touch '" + other + "'").c_str());
+    const char* theirs[] = {"tonik.conf.backup", "tonik.conf.before", "tonik.conf.AbC123", ".tonik.conf.tmp-AbC12",
+                            ".tonik.conf.tmp-AbC1234", "other.conf.tmp-AbC123", ".tonik.conf.tmp-AbC-12"};
+    for (const char* name : theirs)
+        make(name);
     RemoveLeftTemporaries(path);
-    EXPECT_EQ(Entries(), 3);  // the file, the live temporary and another file's
+    EXPECT_FALSE(FileExists((folder + "/.tonik.conf.tmp-Left01").c_str()));
+    EXPECT_EQ(Entries(), 2 + int(std::size(theirs)));  // the file, the live temporary and theirs
     close(held);
+}
+
+TEST_F(SaveFileTest, ATemporaryStaysLockedUntilItIsInPlace)
+{
+    ASSERT_TRUE(ReplaceFileContent(path, OLD));
+    // Another Tonik's cleaner runs at every step, the last one just before the rename.
+    SetSaveFaultForTesting([this](SaveStep) {
+        RemoveLeftTemporaries(path);
+        return 0;
+    });
+    EXPECT_TRUE(ReplaceFileContent(path, NEW));
+    SetSaveFaultForTesting(nullptr);
+    EXPECT_EQ(Content(), NEW);
+    EXPECT_EQ(Entries(), 1);
 }
 
 TEST_F(SaveFileTest, AReadOnlyFileOrOneReplacedMeanwhileIsLeftAsItIs)
@@ -140,9 +166,16 @@ TEST_F(SaveFileTest, TheFolderLockIsWaitedForWithALimit)
 {
     const FolderLock first(folder, 0);
     ASSERT_TRUE(first.Held());
-    for (const auto& [timeout, giveUp] : {std::pair{200, std::function<bool()>{}}, {60000, [] { return true; }}}) {
+    using Clock = std::chrono::steady_clock;
+    // Waited for up to its limit, and not once giving up is asked for.
+    for (const auto& [timeout, giveUp, least] : {std::tuple{300, std::function<bool()>{}, 300},
+                                                  {60000, std::function<bool()>{[] { return true; }}, 0}}) {
+        const auto start = Clock::now();
         const FolderLock second(folder, timeout, giveUp);
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
         EXPECT_FALSE(second.Held());
+        EXPECT_GE(waited, least);
+        EXPECT_LT(waited, least + 5000);
     }
 }
 
