@@ -44,6 +44,14 @@ int PrintContrast(const QString& textColour, const QString& backgroundColour)
             Print(stderr, QStringLiteral("tonik: not a CSS colour: \"%1\"\n").arg(given[i]));
             return 2;
         }
+        // A background's declaration names no text colour. (A "color: ..."
+        // given as the background is taken, as scripts have passed it.)
+        const bool declaredBackground = paste->property == "background-color" || paste->property == "background";
+        if (i == 0 && declaredBackground) {
+            Print(stderr, QStringLiteral("tonik: TEXT takes a text colour, not a %1 declaration: \"%2\"\n")
+                              .arg(QString::fromStdString(paste->property), given[i]));
+            return 2;
+        }
         colours[i] = paste->edited;
     }
     const auto [text, background] = SeenColors(*colours[0], *colours[1]);

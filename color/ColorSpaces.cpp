@@ -84,24 +84,38 @@ Srgb Clip(const Srgb& color)
 
 }  // namespace
 
+// OKLab as CSS Color 4 publishes it (and colorjs.io computes it): through CIE
+// XYZ of D65, with the matrices recalculated for its reference white, so that
+// Tonik reads and writes oklch() with the numbers CSS readers use.
+constexpr Matrix XYZ_TO_LMS{{{0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
+                             {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
+                             {0.0481771893596242, 0.2642395317527308, 0.6335478284694309}}};
+constexpr Matrix LMS_TO_XYZ{{{1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
+                             {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
+                             {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816}}};
+constexpr Matrix LMS_TO_OKLAB{{{0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
+                               {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
+                               {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}}};
+constexpr Matrix OKLAB_TO_LMS{{{1.0, 0.3963377773761749, 0.2158037573099136},
+                               {1.0, -0.1055613458156586, -0.0638541728258133},
+                               {1.0, -0.0894841775298119, -1.2914855480194092}}};
+
 OkLab LinearSrgbToOkLab(double red, double green, double blue)
 {
-    const double l = std::cbrt(0.4122214708 * red + 0.5363325363 * green + 0.0514459929 * blue);
-    const double m = std::cbrt(0.2119034982 * red + 0.6806995451 * green + 0.1073969566 * blue);
-    const double s = std::cbrt(0.0883024619 * red + 0.2817188376 * green + 0.6299787005 * blue);
-    return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
-            1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
-            0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
+    const Vector lms = Multiply(XYZ_TO_LMS, Multiply(LINEAR_SRGB_TO_XYZ_D65, {red, green, blue}));
+    const Vector lab = Multiply(LMS_TO_OKLAB, {std::cbrt(lms[0]), std::cbrt(lms[1]), std::cbrt(lms[2])});
+    return {lab[0], lab[1], lab[2]};
 }
 
 void OkLabToLinearSrgb(const OkLab& lab, double& red, double& green, double& blue)
 {
-    const double l = std::pow(lab.l + 0.3963377774 * lab.a + 0.2158037573 * lab.b, 3);
-    const double m = std::pow(lab.l - 0.1055613458 * lab.a - 0.0638541728 * lab.b, 3);
-    const double s = std::pow(lab.l - 0.0894841775 * lab.a - 1.2914855480 * lab.b, 3);
-    red = 4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s;
-    green = -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s;
-    blue = -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s;
+    const Vector lms = Multiply(OKLAB_TO_LMS, {lab.l, lab.a, lab.b});
+    const Vector linear = Multiply(XYZ_D65_TO_LINEAR_SRGB,
+                                   Multiply(LMS_TO_XYZ, {lms[0] * lms[0] * lms[0], lms[1] * lms[1] * lms[1],
+                                                         lms[2] * lms[2] * lms[2]}));
+    red = linear[0];
+    green = linear[1];
+    blue = linear[2];
 }
 
 double SrgbToLinear(double encoded)

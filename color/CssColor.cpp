@@ -34,24 +34,53 @@ struct Component {
     double value = 0;
 };
 
+bool IsDigit(std::string_view text, size_t at)
+{
+    return at < text.size() && text[at] >= '0' && text[at] <= '9';
+}
+
+size_t SkipDigits(std::string_view text, size_t at)
+{
+    while (IsDigit(text, at))
+        ++at;
+    return at;
+}
+
+// The length of the CSS number at the start of text, 0 when none is there:
+// [+-]? (digits | digits? "." digits) ([eE] [+-]? digits)?
+size_t NumberLength(std::string_view text)
+{
+    const size_t start = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    size_t at = SkipDigits(text, start);
+    if (at < text.size() && text[at] == '.' && IsDigit(text, at + 1))
+        at = SkipDigits(text, at + 1);
+    if (at == start)
+        return 0;  // no digit at all
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        const size_t sign = at + 1 < text.size() && (text[at + 1] == '+' || text[at + 1] == '-') ? 1 : 0;
+        if (IsDigit(text, at + 1 + sign))
+            at = SkipDigits(text, at + 1 + sign);
+    }
+    return at;
+}
+
 bool ParseComponent(std::string_view token, Component& component)
 {
     if (token == "none") {
         component = {Component::None, 0};
         return true;
     }
-    std::string_view digits = token;
-    if (!digits.empty() && digits.front() == '+')
-        digits.remove_prefix(1);
-    // from_chars would take "inf" and "nan"; CSS numbers start with a digit or a point.
-    const size_t start = !digits.empty() && digits.front() == '-' ? 1 : 0;
-    if (digits.size() <= start || !(std::isdigit(static_cast<unsigned char>(digits[start])) || digits[start] == '.'))
+    // CSS's number: a sign, digits with a point only before more digits, and
+    // an exponent; from_chars alone would take "1.", "+-5", "inf" and "nan".
+    const size_t length = NumberLength(token);
+    if (length == 0)
         return false;
+    const std::string_view digits = token.substr(token.front() == '+' ? 1 : 0);
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(digits.data(), token.data() + length, value);
+    if (error != std::errc() || end != token.data() + length || !std::isfinite(value))
         return false;
-    const std::string_view unit(end, size_t(digits.data() + digits.size() - end));
+    const std::string_view unit = token.substr(length);
     constexpr std::pair<std::string_view, double> ANGLES[] = {
         {"deg", 1}, {"grad", 0.9}, {"rad", 180 / std::numbers::pi}, {"turn", 360}};
     if (unit.empty()) {
@@ -114,6 +143,9 @@ bool SplitArguments(std::string_view inside, Arguments& arguments)
     if (arguments.commas) {
         if (slashAt != std::string_view::npos || commas + 1 != tokens.size() || tokens.size() < 3 || tokens.size() > 4)
             return false;
+        // The legacy syntax has no none, for any channel, hue or alpha.
+        if (std::find(tokens.begin(), tokens.end(), "none") != tokens.end())
+            return false;
     } else if (slashAt != std::string_view::npos) {
         if (slashAt + 1 != tokens.size())
             return false;
@@ -165,8 +197,8 @@ bool Rgb(const Arguments& args, Srgb& color)
         if (!ParseComponent(args.tokens[i], c[i]) || c[i].kind == Component::Angle)
             return false;
     }
-    // The legacy syntax takes three numbers or three percentages, never none.
-    if (args.commas && (c[0].kind == Component::None || c[0].kind != c[1].kind || c[1].kind != c[2].kind))
+    // The legacy syntax takes three numbers or three percentages.
+    if (args.commas && (c[0].kind != c[1].kind || c[1].kind != c[2].kind))
         return false;
     std::array<double, 3> v{};
     for (size_t i = 0; i < 3; ++i)
@@ -341,6 +373,7 @@ std::optional<CssPaste> ParseCssPaste(std::string_view text)
     }
     if (paste.text.has_value() != paste.background.has_value()) {
         paste.edited = paste.text ? paste.text : paste.background;
+        paste.property = Lower(Trim(pieces.front().substr(0, pieces.front().find(':'))));
         paste.text = paste.background = std::nullopt;
     }
     return paste.edited || paste.text ? std::optional(paste) : std::nullopt;

@@ -31,6 +31,9 @@ std::optional<CssColor> ParseCssColor(std::string_view text);
 // Comments are skipped. Nothing when the text names no colour this way.
 struct CssPaste {
     std::optional<CssColor> edited;
+    // The property of the one declaration that named edited ("color",
+    // "background-color" or "background"); empty for a colour alone.
+    std::string property;
     std::optional<CssColor> text;
     std::optional<CssColor> background;
 };
@@ -51,7 +54,9 @@ SeenPair SeenColors(const CssColor& text, const CssColor& background);
 
 // The forms of Copy As. Each number has the fewest decimals (0 to 3 mostly,
 // up to 5 for an oklch chroma) with which the text reads back as the same
-// 8-bit colour; a grey's hue (and its oklch chroma) is 0.
+// 8-bit colour with a margin: every channel, times 255, at least 0.01 from a
+// rounding boundary for oklch(), and off the boundary for hsl(). A grey's hue
+// (and its oklch chroma) is 0.
 enum class CssFormat { Hex, Rgb, Hsl, OkLch };
 std::string FormatCssColor(uint32_t color, CssFormat format);
 

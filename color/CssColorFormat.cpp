@@ -13,6 +13,13 @@ namespace tonik {
 
 namespace {
 
+// How far inside its byte's rounding interval each channel of a Copy As text
+// must read back. hsl()'s arithmetic is exact in every reader, so only a tie
+// (hsl(0 0% 50%) is 127.5) is refused; oklch()'s matrices are printed with
+// other digits by other readers, which moves a channel by up to about 1e-5.
+constexpr double HSL_MARGIN = 1e-6;
+constexpr double OKLCH_MARGIN = 0.01;
+
 // A non-negative number with the given decimals, rounded half up as written
 // in decimal (as CSS tools write it), never "-0".
 std::string Fixed(double value, int decimals)
@@ -41,19 +48,34 @@ std::string Fixed(double value, int decimals)
     return number.substr(0, number.size() - size_t(decimals)) + '.' + number.substr(number.size() - size_t(decimals));
 }
 
-// The text of write with the fewest decimals per number with which it reads
-// back as color, gamut mapping included (oklch(100% ...) is white): fewest in
-// all first, then fewest in the first number. Three decimals are enough for
-// most colours, but an oklch chroma can need four or five (0.001 of chroma
-// is more than one step of 8 bits for many colours): a text that reads back
-// as another colour would be wrong.
-template <typename Write>
-std::string Fewest(uint32_t color, const std::array<double, 3>& numbers, Write write)
+// Whether text reads back as color with room to spare: each channel, times
+// 255 and before any gamut mapping, at least margin inside the rounding
+// interval of its byte (k - 0.5 to k + 0.5). A reader whose matrices have
+// other digits, or that rounds a tie down, then still gets color.
+bool ReadsBack(const std::string& text, uint32_t color, double margin)
 {
-    auto readsBack = [color](const std::string& text) {
-        const std::optional<CssColor> back = ParseCssColor(text);
-        return back && SeenColor(*back, 0) == (color & 0xFFFFFF);
-    };
+    const std::optional<CssColor> back = ParseCssColor(text);
+    if (!back)
+        return false;
+    const double channels[] = {back->srgb.red, back->srgb.green, back->srgb.blue};
+    for (unsigned i = 0; i < 3; ++i) {
+        const double target = color >> (8 * i) & 0xFF;
+        if (!(std::abs(channels[i] * 255 - target) <= 0.5 - margin))  // NaN fails too
+            return false;
+    }
+    return true;
+}
+
+// The text of write with the fewest decimals per number with which it reads
+// back as color with the margin: fewest in all first, then fewest in the
+// first number. Three decimals are enough for most colours, but an oklch
+// chroma can need four or five (0.001 of chroma is more than one step of 8
+// bits for many colours): a text that reads back as another colour would be
+// wrong.
+template <typename Write>
+std::string Fewest(uint32_t color, const std::array<double, 3>& numbers, double margin, Write write)
+{
+    auto readsBack = [color, margin](const std::string& text) { return ReadsBack(text, color, margin); };
     constexpr int MOST = 5;  // decimals of one number
     using Combinations = std::array<std::array<int, 3>, (MOST + 1) * (MOST + 1) * (MOST + 1)>;
     static const Combinations combinations = [] {
@@ -95,7 +117,7 @@ std::string FormatCssColor(uint32_t color, CssFormat format)
         double saturation = 0;
         double lightness = 0;
         SrgbToHsl(srgb, hue, saturation, lightness);
-        return Fewest(color, {grey ? 0 : hue, grey ? 0 : saturation * 100, lightness * 100},
+        return Fewest(color, {grey ? 0 : hue, grey ? 0 : saturation * 100, lightness * 100}, HSL_MARGIN,
                       [](const std::string& h, const std::string& s, const std::string& l) {
                           return "hsl(" + h + ' ' + s + "% " + l + "%)";
                       });
@@ -103,7 +125,7 @@ std::string FormatCssColor(uint32_t color, CssFormat format)
     case CssFormat::OkLch: {
         const OkLab lab = SrgbToOkLab(srgb);
         const double hue = std::fmod(std::atan2(lab.b, lab.a) * 180 / std::numbers::pi + 360, 360);
-        return Fewest(color, {lab.l * 100, grey ? 0 : std::hypot(lab.a, lab.b), grey ? 0 : hue},
+        return Fewest(color, {lab.l * 100, grey ? 0 : std::hypot(lab.a, lab.b), grey ? 0 : hue}, OKLCH_MARGIN,
                       [](const std::string& l, const std::string& c, const std::string& h) {
                           return "oklch(" + l + "% " + c + ' ' + h + ')';
                       });

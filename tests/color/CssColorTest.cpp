@@ -117,6 +117,9 @@ TEST(CssColor, AnythingElseIsNoColour)
         "rgb(1 2 3) x", "rgb(1px 2 3)", "lab(89 1" + std::string(120, '7') + "% -48%)", "rgb(--1 2 3)", "hsl(10, 20, 30)", "hsl(10% 20% 30%)", "lab(50, 20, 30)",
         "oklch(0.5 0.1)", "color(foo 1 2 3)", "color(srgb 1 2)", "color(1 2 3)", "hwb(10 20% 30%,)", "(1 2 3)",
         std::string(1 << 20, '('), "rgb(" + std::string(100000, '1') + " 0 0)", "#36c;;",
+        // CSS's numbers and none: no double sign, no point without digits after it, no none in commas.
+        "rgb(+-5 0 0)", "rgb(-+5 0 0)", "rgb(1. 2 3)", "rgb(. 2 3)", "rgb(1e 2 3)", "rgb(1.e2 2 3)", "rgb(+ 2 3)",
+        "rgba(255, 0, 0, none)", "rgb(0, none, 0)", "hsl(none, 50%, 50%)", "hsla(0, 50%, 50%, none)",
     };
     for (const std::string& text : bad)
         EXPECT_FALSE(ParseCssColor(text)) << text.substr(0, 40);

@@ -25,7 +25,8 @@ for display in "$DISPLAY" ""; do
     fail "--contrast #777 white: status $status, '$out'"
   out=$(run --contrast 'oklch(0% 0 0)' 'hsl(0 0% 100% / 1)') || fail "--contrast black white failed"
   [ "$out" = $'Contrast 21.00:1   \u2713 AA   \u2713 AA large   \u2713 AAA   \u2713 AAA large' ] || fail "black on white: '$out'"
-  for bad in "--contrast red" "--contrast red notacolour"; do
+  for bad in "--contrast red" "--contrast red notacolour" "--contrast background-color:red white" \
+             "--contrast background:red white" "--contrast rgb(+-5,0,0) white"; do
     status=0; err=$(run $bad 2>&1 >/dev/null) || status=$?
     [ "$status" -eq 2 ] && [ -n "$err" ] || fail "'$bad' ended with status $status"
   done
