@@ -88,9 +88,12 @@ public:
     void OnMouseMove(QPointF globalPosition, QPoint point);
 
     // The screen dropper: started by the dropper icon, ended by the release of
-    // the button that started it.
+    // the button that started it. On the portal road the press selects the
+    // colour and the release of the same button asks the portal, so that the
+    // click on the icon is over before the desktop's picker takes input.
     void OnDropperClicked();
     void StartDropper();
+    void OnDropperReleased(int right);
     void OnButtonUp(QPointF globalPosition, int right);
     // The desktop portal's pick on the portal road, else null.
     const PortalColorPick* PortalPick() const { return portalPick; }
@@ -160,6 +163,9 @@ private:
     // In a Wayland session the desktop portal picks; without one the dropper
     // reads Tonik's own window. Null on an X server.
     PortalColorPick* portalPick = nullptr;
+    // The portal pick waits for the release of this button (1 right, 0
+    // left) on the icon; -1 when none does.
+    int portalPickOnRelease = -1;
     DropperRoad dropperRoad;
     bool iconSet = false;
     QMenu* systemMenu = nullptr;

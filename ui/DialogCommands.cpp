@@ -55,8 +55,10 @@ void ColorPickerDialog::ConnectHandlers()
     onClick(IDC_SAFE, &ColorPickerDialog::OnSafe);
     onClick(IDC_COPY, &ColorPickerDialog::OnCopy);
     onClick(IDC_PAL, &ColorPickerDialog::OnPal);
-    if (dropperIcon != nullptr)
+    if (dropperIcon != nullptr) {
         connect(dropperIcon, &RightClickButton::clicked, this, &ColorPickerDialog::OnDropperClicked);
+        connect(dropperIcon, &RightClickButton::released, this, &ColorPickerDialog::OnDropperReleased);
+    }
     if (contrastStrip != nullptr)
         connect(contrastStrip->fixButton, &QPushButton::clicked, this, &ColorPickerDialog::OnFix);
     if (paletteGrid != nullptr) {

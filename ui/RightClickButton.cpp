@@ -19,6 +19,14 @@ void RightClickButton::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+void RightClickButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    CtlColorLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        emit released(event->button() == Qt::RightButton ? 1 : 0);
+    event->accept();
+}
+
 void RightClickButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();

@@ -1,7 +1,9 @@
 // The screen dropper. On X11 a press on the dropper icon takes the mouse, the
 // pixel under the pointer is previewed in the swatch, and the release of the
-// same button picks it. In a Wayland session the press asks the desktop
-// portal, whose own picker takes the user's next click.
+// same button picks it. In a Wayland session the press selects the colour and
+// its release asks the desktop portal, whose own picker takes the user's next
+// click: a picker that ends on a release (KWin's) would otherwise take the
+// release of the click on the icon for the pick.
 #include <QGuiApplication>
 
 #include "color/ColorState.h"
@@ -69,15 +71,9 @@ bool ColorPickerDialog::OnNotify(uintptr_t wParam, NMHDR* header, intptr_t*)
 
 void ColorPickerDialog::StartDropper()
 {
-    if (portalPick != nullptr) {
-        // The portal wants the window as "x11:" and its id in hexadecimal; a
-        // Wayland window would need an exported handle, which Qt 6.4 offers
-        // no way to make, so it gets none.
-        const QString parent = QGuiApplication::platformName() == QLatin1String("xcb")
-                                   ? QStringLiteral("x11:") + QString::number(winId(), 16)
-                                   : QString();
-        if (portalPick->Start(parent))
-            return;  // the desktop's picker takes the next click
+    if (portalPick != nullptr && portalPick->availability != PortalColorPick::Availability::Unavailable) {
+        portalPickOnRelease = colorState.foreground != 0 ? 0 : 1;
+        return;
     }
     // Loaded at the first drag rather than at start-up, which it would slow.
     if (!dropperCursor) {
@@ -89,6 +85,20 @@ void ColorPickerDialog::StartDropper()
     else
         grabMouse();
     dropperActive = 1;
+}
+
+void ColorPickerDialog::OnDropperReleased(int right)
+{
+    if (portalPick == nullptr || right != portalPickOnRelease)
+        return;
+    portalPickOnRelease = -1;
+    // The portal wants the window as "x11:" and its id in hexadecimal; a
+    // Wayland window would need an exported handle, which Qt 6.4 offers no
+    // way to make, so it gets none.
+    const QString parent = QGuiApplication::platformName() == QLatin1String("xcb")
+                               ? QStringLiteral("x11:") + QString::number(winId(), 16)
+                               : QString();
+    portalPick->Start(parent);  // the desktop's picker takes the next click
 }
 
 void ColorPickerDialog::OnButtonUp(QPointF globalPosition, int right)
