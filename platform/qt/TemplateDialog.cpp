@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QVariant>
 
 #include "platform/qt/DialogAccessibility.h"
@@ -138,6 +139,21 @@ QuietWrite::~QuietWrite()
 bool IsWindowEnabled(const QWidget* control)
 {
     return control != nullptr && control->isEnabled() && !control->property(QUIET_PROPERTY).toBool();
+}
+
+void TemplateDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const QSize fixed = minimumSize();
+    if (fixed == maximumSize() && !fixed.isEmpty() && event->size() != fixed) {
+        // Queued: the change of screen that caused it is still being handled.
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (minimumSize() == maximumSize() && size() != minimumSize())
+                    resize(minimumSize());
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 }  // namespace tonik

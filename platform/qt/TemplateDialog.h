@@ -39,6 +39,10 @@ protected:
     // Tab to a group of radio buttons lands on its checked button, and the
     // next Tab leaves the group, as the dialog manager tabs.
     bool focusNextPrevChild(bool next) override;
+    // A dialog of fixed size keeps it: moved to a monitor of another scale,
+    // the window system keeps its device pixels, which would make it another
+    // size in Qt's pixels (twice as large from scale 2 to 1).
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     const DialogTemplate& dialogTemplate;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The dropper picks a pixel of either monitor of the X screen, at any scale
 # (QT_SCALE_FACTOR or QT_SCREEN_SCALE_FACTORS from the test's environment);
-# below the monitors there is nothing to pick. Runs on an Xvfb of 2560 x 1000
-# split into two RandR monitors of 1280 x 800 side by side.
+# below the monitors there is nothing to pick; with monitors of two scales, a
+# window moved from one to the other takes its size there. Runs on an Xvfb of
+# 2560 x 1000 split into two RandR monitors of 1280 x 800 side by side.
 set -euo pipefail
 TONIK=$1
 . "$(dirname "$0")/lib.sh"
@@ -23,10 +24,29 @@ start_tonik
 drag_dropper 1 1550 150             # the text colour, from the right monitor
 drag_dropper 3 1150 650             # the background colour, from the left monitor
 drag_dropper 1 100 900              # below both monitors: nothing
+FORE=$(( 0x00CC6633 )) BACK=$(( 0x006633CC ))
+# Moved to the monitor of the other scale and back, the window's size and
+# controls follow the monitor it is on, and the dropper still picks on both.
+if [ -n "${QT_SCREEN_SCALE_FACTORS:-}" ]; then
+  window_geometry
+  LEFT_SIZE="$WW $WH"
+  xdotool windowmove --sync "$WIN" 1290 400
+  sleep 0.5
+  window_geometry
+  [ "$WW $WH" = "$(( 2 * ${LEFT_SIZE% *} )) $(( 2 * ${LEFT_SIZE#* } ))" ] ||
+    fail "on the monitor of scale 2 the window is $WW x $WH, on scale 1 it was $LEFT_SIZE"
+  drag_dropper 1 1150 650           # now the text colour from the left monitor
+  xdotool windowmove --sync "$WIN" 20 20
+  sleep 0.5
+  window_geometry
+  [ "$WW $WH" = "$LEFT_SIZE" ] || fail "back on scale 1 the window is $WW x $WH, not $LEFT_SIZE"
+  drag_dropper 3 1550 150           # and the background from the right one
+  FORE=$(( 0x006633CC )) BACK=$(( 0x00CC6633 ))
+fi
 xdotool key Escape
 wait_tonik
-expect_setting ForeColor $(( 0x00CC6633 ))
-expect_setting BackColor $(( 0x006633CC ))
+expect_setting ForeColor $FORE
+expect_setting BackColor $BACK
 kill "$PATCH" "$RIGHT" 2>/dev/null || true
 rm -rf "$patches"
 echo "dropper on two monitors (${QT_SCALE_FACTOR:-}${QT_SCREEN_SCALE_FACTORS:-}): ok"
