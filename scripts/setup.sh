@@ -11,6 +11,8 @@ PACKAGES=(
   dbus-daemon dbus-bin procps python3
   at-spi2-core gir1.2-atspi-2.0 python3-gi
   sway swaybg xwayland wayvnc grim slurp pipewire qt6-wayland xdg-desktop-portal xdg-desktop-portal-wlr
+  gnome-shell xdg-desktop-portal-gnome libglib2.0-bin
+  kwin-wayland xdg-desktop-portal-kde qtwayland5 plasma-wayland-protocols libwayland-dev
   xvfb xauth xdotool xclip x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
   desktop-file-utils appstream appstream-compose lintian qt6-translations-l10n
   locales-all

@@ -11,18 +11,12 @@
 # portal again at the next click on the icon.
 set -euo pipefail
 TONIK=$1
+. "$(dirname "$0")/session-lib.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 conf=$XDG_CONFIG_HOME/Kavon/tonik.conf
 setting() { sed -n "s/^$1=//p" "$conf" | tr -d '\r'; }
 expect_setting() {
   [ "$(setting "$1")" = "$2" ] || fail "$ROAD: $1 is '$(setting "$1")', expected '$2'"
-}
-until_true() {  # until_true SECONDS COMMAND...
-  local deadline=$(( SECONDS + $1 )); shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
 }
 background() { swaymsg -q output '*' bg "$1" solid_color; sleep 0.5; }
 key() { python3 "$RFB" "$VNC_SOCKET" key "$1"; }

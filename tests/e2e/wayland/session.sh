@@ -5,14 +5,8 @@
 # wlr backend; then the command. SESSION names the session's folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-log=$SESSION/log
-mkdir -p "$log"
-
-export XDG_RUNTIME_DIR=$SESSION/runtime HOME=$SESSION/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+. "$here/session-lib.sh"
+session_begin sway
 
 # Cursors that draw nothing, as the headless output paints the cursor into
 # the frames the picker reads.
@@ -30,17 +24,10 @@ Interfaces=org.freedesktop.impl.portal.Screenshot;org.freedesktop.impl.portal.Sc
 UseIn=sway;
 PORTAL
 
-wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
-  local deadline=$(( SECONDS + $1 )); shift
-  until "$@" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$deadline" ] || { echo "timed out waiting for: $*" >&2; tail -n 20 "$log"/* >&2; return 1; }
-    sleep 0.1
-  done
-}
+# Newer portals choose their backend by portals.conf, as desktops ship it.
+printf '[preferred]\ndefault=wlr\n' >"$XDG_CONFIG_HOME/xdg-desktop-portal/sway-portals.conf"
 
-dbus-daemon --session --nofork --print-address=3 3>"$SESSION/bus" >"$log/dbus" 2>&1 &
-wait_for 10 test -s "$SESSION/bus"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$SESSION/bus")
+start_bus session
 
 # xdg-desktop-portal-wlr 0.7 ends when PipeWire does not run.
 pipewire >"$log/pipewire" 2>&1 &
@@ -68,10 +55,6 @@ python3 "$here/rfb.py" "$VNC_SOCKET" key ffe1
 
 /usr/libexec/xdg-desktop-portal-wlr >"$log/portal-wlr" 2>&1 &
 /usr/libexec/xdg-desktop-portal >"$log/portal" 2>&1 &
-has_portal() {
-  dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
-    org.freedesktop.DBus.Properties.Get string:org.freedesktop.portal.Screenshot string:version | grep -q uint32
-}
 wait_for 20 has_portal
 
 export RFB="$here/rfb.py"
