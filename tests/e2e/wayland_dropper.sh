@@ -113,5 +113,48 @@ for RUN in "wayland 1" "xcb 1" "wayland 2" "wayland 1.5"; do
   expect_setting Foreground 1
   echo "$ROAD at scale $SCALE: ok"
 done
+
+# A window moved to an output of another scale and back keeps its size, in
+# logical pixels, and fills its device pixels there; the dropper then picks
+# on the output of scale 1 (the wlr backend fails picks at scale 2, above).
+swaymsg -q create_output
+swaymsg -q output HEADLESS-1 scale 1 position 0 0
+swaymsg -q output HEADLESS-2 resolution 1280x800 position 1280 0 scale 2
+SCALE=1 ROAD=moved
+rm -f "$conf"
+background '#336699'
+ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" QT_QPA_PLATFORM=wayland "$TONIK" >"$SESSION/log/tonik-moved" 2>&1 &
+PID=$!
+unset TX
+until_true 20 tonik_rect || fail "moved: no Tonik window"
+SIZE="$TW $TH"
+# device_pixel OUTPUT X Y: the colour at a device pixel of an output.
+device_pixel() {
+  grim -o "$1" "$SESSION/output.png"
+  convert "$SESSION/output.png" -alpha off -format "#%[hex:p{$2,$3}]" info:
+}
+for place in "HEADLESS-2 1300 100" "HEADLESS-1 60 120"; do
+  read -r OUTPUT X Y <<<"$place"
+  swaymsg -q "[title=\"^Tonik\$\"] move output $OUTPUT"
+  swaymsg -q "[title=\"^Tonik\$\"] move absolute position $X $Y"
+  sleep 1
+  unset TX
+  tonik_rect || fail "moved: no Tonik window"
+  [ "$TW $TH" = "$SIZE" ] || fail "on $OUTPUT the window is $TW x $TH, it was $SIZE"
+  # Its last device pixel is the dialog's, the one beyond it the desktop's.
+  scale=$([ "$OUTPUT" = HEADLESS-2 ] && echo 2 || echo 1)
+  origin=$([ "$OUTPUT" = HEADLESS-2 ] && echo 1280 || echo 0)
+  right=$(( (TX - origin + TW) * scale )) bottom=$(( (TY + TH) * scale ))
+  [ "$(device_pixel "$OUTPUT" $(( right - 1 )) $(( bottom - 1 )))" != "#336699" ] || fail "on $OUTPUT the window is not painted to its corner"
+  [ "$(device_pixel "$OUTPUT" $(( right + 1 )) $(( bottom + 1 )))" = "#336699" ] || fail "on $OUTPUT the window paints beyond its size"
+done
+click_icon 1
+click_pixel
+[ "$CODE" = 0 ] || fail "moved back to scale 1: the portal failed the pick"
+key ff1b
+until_true 10 bash -c "! kill -0 $PID 2>/dev/null" || fail "moved: Escape did not end Tonik"
+wait "$PID" || fail "moved: Tonik ended with status $?"
+expect_setting ForeColor $(( 0x996633 ))
+echo "moved between outputs of scales 1 and 2: ok"
 kill "$monitor"
 echo "wayland dropper: ok"
