@@ -2,12 +2,14 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "app/ColorPickerApp.h"
 #include "app/CommandLine.h"
 #include "platform/qt/ClipboardKeeper.h"
+#include "platform/qt/DisplayProbe.h"
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +19,14 @@ int main(int argc, char* argv[])
     if (const int status = tonik::HandleCommandLine(argc, argv); status >= 0)
         return status;
     const std::string display = tonik::DisplayName(argc, argv);
+    // Over ssh or in a text console Qt would abort; a script can still ask
+    // for a pair's contrast.
+    if (!tonik::DisplayReachable(argc, argv, display)) {
+        std::fputs("tonik: no display to open a window on (neither X11 nor Wayland); "
+                   "tonik --contrast TEXT BACKGROUND works without one\n",
+                   stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     // The desktop entry's id: the Wayland app id, and what docks match the window with.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.kavon.Tonik"));

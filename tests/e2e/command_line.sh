@@ -32,6 +32,13 @@ for display in "$DISPLAY" ""; do
   done
   [ -z "$(xdotool search --name '^Tonik$' 2>/dev/null || true)" ] || fail "a window opened"
 done
+# Without a display (as over ssh): one line that names --contrast, status 1, no abort.
+for environment in "" "DISPLAY=:4095" "WAYLAND_DISPLAY=nowhere XDG_RUNTIME_DIR=$HOME"; do
+  status=0
+  err=$(env -i PATH="$PATH" HOME="$HOME" $environment timeout 10 "$TONIK" 2>&1 >/dev/null) || status=$?
+  [ "$status" -eq 1 ] && [ "$(wc -l <<<"$err")" -eq 1 ] && grep -q -- '--contrast' <<<"$err" ||
+    fail "without a display ($environment): status $status, '$err'"
+done
 out=$(timeout 10 "$TONIK" -platform offscreen --version) || fail "Qt's -platform refused"
 [ "$out" = "tonik 2.0.6.0" ] || fail "-platform offscreen --version printed '$out'"
 echo "command line: ok"
