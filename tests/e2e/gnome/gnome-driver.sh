@@ -58,7 +58,7 @@ desktop_window_rect() {
   local rect
   rect=$(shell_eval "
     const w = global.get_window_actors().map(a => a.meta_window).find(w => w.get_title() === '$1');
-    if (w !== global.display.focus_window) {
+    if (!w.has_focus()) {
       Main.activateWindow(w);
       throw new Error('not active yet');
     }
