@@ -24,7 +24,8 @@ void RightClickButton::mouseReleaseEvent(QMouseEvent* event)
     CtlColorLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         emit released(event->button() == Qt::RightButton ? 1 : 0);
-    event->accept();
+    // Left unaccepted, the release goes on to the dialog, which ends a drag
+    // that the press on the icon started.
 }
 
 void RightClickButton::mouseDoubleClickEvent(QMouseEvent* event)

@@ -172,16 +172,16 @@ TEST_F(SettingsTest, TwoWindowsKeepEachOthersChanges)
     EXPECT_TRUE(file.readAll().contains("; kept\n"));
 }
 
-TEST_F(SettingsTest, AFailedSaveKeepsTheOldFileAndEndsNormally)
+TEST_F(SettingsTest, AFailedSaveKeepsTheOldFileAndEndsWithStatusOne)
 {
     const QByteArray old = "[Settings]\nForeground=1\nForeColor=255\nBackColor=65280\nCustColor00=5\n";
     WriteFile(old);
     SetSaveFaultForTesting([](SaveStep step) { return step == SaveStep::Write ? ENOSPC : 0; });
-    Run([](ColorPickerDialog& dialog) {
+    EXPECT_EQ(Run([](ColorPickerDialog& dialog) {
         colorState.current = 0x00ABCDEF;
         dialog.UpdateControls(0);
         dialog.reject();
-    });
+    }), 1);  // and said on standard error
     SetSaveFaultForTesting(nullptr);
     QFile file(FileName());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
