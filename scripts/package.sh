@@ -7,6 +7,13 @@ cd "$(dirname "$0")/.."
 out=$(mkdir -p "${1:-.}" && cd "${1:-.}" && pwd)
 build=${2:-build-deb}
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# The build's date is the last commit's, so that two builds of one commit give
+# the same package, byte for byte: GCC's __DATE__ and __TIME__ (the About
+# box's build line), rcc's file times and the package's file times all take it.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || date -d "$(dpkg-parsechangelog -l res/debian/changelog -S Date)" +%s)
+fi
+export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
 # -Wdate-time warns of __DATE__, which the About box's build line shows on
 # purpose; SOURCE_DATE_EPOCH makes it reproducible.
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS | sed 's/-Wdate-time//')"
