@@ -17,7 +17,7 @@ needs "GNOME Shell with its portal" gnome-shell gdbus "$PORTAL_GNOME" /usr/libex
 start_bus session
 start_bus system
 gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x800 --unsafe-mode >"$log/gnome-shell" 2>&1 &
-wait_for 30 shell_eval 'true'
+wait_for 60 shell_eval true
 export WAYLAND_DISPLAY=wayland-0
 # A plain background of one colour, no overview, and a pointer and keyboard of the test's own.
 shell_eval "
