@@ -6,8 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+commit=$(git rev-parse HEAD)  # both of this commit, whatever is committed meanwhile
 for clone in first second; do
   git clone -q . "$work/$clone"
+  git -C "$work/$clone" checkout -q "$commit"
   "$work/$clone/scripts/package.sh" "$work/$clone-out" "$work/$clone-build" >/dev/null
 done
 sha256sum "$work"/first-out/*.deb "$work"/second-out/*.deb
