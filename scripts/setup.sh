@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  g++ cmake ninja-build pkg-config dpkg-dev debhelper file
+  g++ build-essential cmake ninja-build pkg-config dpkg-dev debhelper file
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev
