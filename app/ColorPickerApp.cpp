@@ -9,6 +9,7 @@
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
 #include "color/HtmlCode.h"
+#include "platform/SaveFile.h"
 #include "platform/qt/ClipboardKeeper.h"
 #include "platform/qt/QuitSignals.h"
 #include "support/NumberText.h"
@@ -115,7 +116,8 @@ bool ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog&
         store.WriteProfileInt(section, CustomColorName(i), static_cast<int32_t>(colorState.customColors[size_t(i)]));
     store.WriteProfileInt(section, QStringLiteral("ShowContrast"), dialog.contrastShown ? 1 : 0);
     // A file its user made read-only is left alone on purpose: no failure.
-    if (store.Flush() || store.LeftReadOnly())
+    const QByteArray path = QFile::encodeName(store.FileName());
+    if (store.Flush() || IsReadOnlyFile(path.toStdString()))
         return true;
     std::string unsaved;
     for (const auto& [key, value] : store.Unsaved()) {
@@ -125,7 +127,7 @@ bool ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog&
                    (color ? FormatHtmlCode(static_cast<uint32_t>(value)) : std::to_string(value));
     }
     std::fprintf(stderr, "tonik: could not save the colours in %s (%s); not saved: %s\n",
-                 QFile::encodeName(store.FileName()).constData(), std::strerror(store.FailureError()), unsaved.c_str());
+                 path.constData(), std::strerror(store.FailureError()), unsaved.c_str());
     return false;
 }
 

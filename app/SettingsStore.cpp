@@ -55,7 +55,6 @@ std::vector<std::pair<QString, int32_t>> SettingsStore::Unsaved() const
 bool SettingsStore::Flush()
 {
     failureError = 0;
-    leftReadOnly = false;
     // Keys are "section/name"; the values of one section are merged at a time.
     std::map<std::string, IniValues> changes;
     for (const auto& [key, value] : Unsaved()) {
@@ -94,7 +93,6 @@ bool SettingsStore::Flush()
     }
     if (!saved) {
         failureError = errno != 0 ? errno : EIO;
-        leftReadOnly = failureError == EACCES && IsReadOnlyFile(path);
         return false;
     }
     // What this run wrote is what the file holds now: a later save writes

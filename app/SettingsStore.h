@@ -31,10 +31,8 @@ public:
 
     // The values written but not yet in the file, as "section/name" and value.
     std::vector<std::pair<QString, int32_t>> Unsaved() const;
-    // Why the last Flush failed (an errno value), and whether it was only
-    // because its user made the file read-only.
+    // Why the last Flush failed (an errno value).
     int FailureError() const { return failureError; }
-    bool LeftReadOnly() const { return leftReadOnly; }
 
     QString FileName() const { return settings.fileName(); }
 
@@ -44,7 +42,6 @@ private:
     std::map<QString, std::optional<int32_t>> held;
     std::map<QString, int32_t> written;
     int failureError = 0;
-    bool leftReadOnly = false;
 };
 
 }  // namespace tonik
