@@ -1,6 +1,6 @@
 // Writes Copy As's hsl() and oklch() texts of every 8-bit colour, or of a
 // part of them, one colour a line ("#RRGGBB<TAB>hsl<TAB>oklch"), for a reader
-// outside Tonik to check (tests/color/fixtures/check_copy_as.mjs):
+// outside Tonik to check (bench/check_copy_as.mjs):
 //   tonik_copy_as_all [FIRST [END]]    colours 0xRRGGBB from FIRST up to END
 #include <cstdio>
 #include <cstdlib>

@@ -17,17 +17,21 @@ responses() { grep -c 'member=Response' "$SESSION/responses" || true; }
 # COLORREF (0x00BBGGRR) of '#RRGGBB'.
 colorref() { echo $(( 0x${1:5:2} << 16 | 0x${1:3:2} << 8 | 0x${1:1:2} )); }
 
-# Clicks the dropper icon (dialog units 19, 24 of 332 x 120) with a button, then
-# the pixel at X Y with the left button; waits for the portal's answer; sets PICKED.
-pick() {
-  local before
-  PICKED=$(desktop_pixel "$2" "$3") || fail "the desktop tells no colour at $2, $3"
+# Clicks the dropper icon (dialog units 19, 24 of 332 x 120) with a button:
+# the desktop's picker opens, and the click itself picks nothing.
+click_icon() {
   before=$(responses)
   desktop_window_rect Tonik || fail "no Tonik window"
   desktop_click $(( TX + 19 * TW / 332 )) $(( TY + 24 * TH / 120 )) "$1"
   until_true 10 desktop_picker_up || fail "the desktop's picker did not open"
   sleep 0.5
   [ "$(responses)" = "$before" ] || fail "the click on the icon itself was taken for the pick"
+}
+# pick BUTTON X Y: the icon with a button, then the pixel at X Y (away from
+# where the desktop places Tonik); sets PICKED to the desktop's colour there.
+pick() {
+  PICKED=$(desktop_pixel "$2" "$3") || fail "the desktop tells no colour at $2, $3"
+  click_icon "$1"
   desktop_click "$2" "$3" 1
   until_true 10 test "$(responses)" -gt "$before" || fail "no answer from the portal"
 }
@@ -43,7 +47,6 @@ desktop_background '#336699'
 ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" QT_QPA_PLATFORM=wayland QT_WAYLAND_DISABLE_WINDOWDECORATION=1 "$TONIK" >"$SESSION/log/tonik" 2>&1 &
 PID=$!
 until_true 20 desktop_window_rect Tonik || fail "no Tonik window"
-desktop_move_window Tonik 600 300
 sleep 1
 
 pick 1 100 500
@@ -52,10 +55,7 @@ desktop_background '#CC3311'
 pick 3 100 500
 BACK=$PICKED
 desktop_background '#11AA22'
-before=$(responses)
-desktop_window_rect Tonik
-desktop_click $(( TX + 19 * TW / 332 )) $(( TY + 24 * TH / 120 )) 1
-until_true 10 desktop_picker_up || fail "the desktop's picker did not open"
+click_icon 1
 desktop_escape                        # Escape in the picker: nothing changes
 until_true 10 test "$(responses)" -gt "$before" || fail "Escape did not end the picker"
 sleep 0.5

@@ -29,18 +29,15 @@ FORE=$(( 0x00CC6633 )) BACK=$(( 0x006633CC ))
 # controls follow the monitor it is on, and the dropper still picks on both.
 if [ -n "${QT_SCREEN_SCALE_FACTORS:-}" ]; then
   window_geometry
-  LEFT_SIZE="$WW $WH"
-  xdotool windowmove --sync "$WIN" 1290 400
-  sleep 0.5
-  window_geometry
-  [ "$WW $WH" = "$(( 2 * ${LEFT_SIZE% *} )) $(( 2 * ${LEFT_SIZE#* } ))" ] ||
-    fail "on the monitor of scale 2 the window is $WW x $WH, on scale 1 it was $LEFT_SIZE"
-  drag_dropper 1 1150 650           # now the text colour from the left monitor
-  xdotool windowmove --sync "$WIN" 20 20
-  sleep 0.5
-  window_geometry
-  [ "$WW $WH" = "$LEFT_SIZE" ] || fail "back on scale 1 the window is $WW x $WH, not $LEFT_SIZE"
-  drag_dropper 3 1550 150           # and the background from the right one
+  W=$WW H=$WH
+  for move in "1290 400 2 1 1150 650" "20 20 1 3 1550 150"; do
+    read -r X Y SCALE BUTTON PX PY <<<"$move"
+    xdotool windowmove --sync "$WIN" "$X" "$Y"
+    sleep 0.5
+    window_geometry
+    [ "$WW $WH" = "$(( W * SCALE )) $(( H * SCALE ))" ] || fail "at scale $SCALE the window is $WW x $WH"
+    drag_dropper "$BUTTON" "$PX" "$PY"  # the other monitor's colour for the other role
+  done
   FORE=$(( 0x006633CC )) BACK=$(( 0x00CC6633 ))
 fi
 xdotool key Escape

@@ -66,13 +66,6 @@ desktop_window_rect() {
   read -r TX TY TW TH <<<"$rect"
 }
 
-# desktop_move_window TITLE X Y
-desktop_move_window() {
-  shell_eval "
-    global.get_window_actors().map(a => a.meta_window).find(w => w.get_title() === '$1').move_frame(true, $2, $3);
-    true" >/dev/null
-}
-
 # desktop_pixel X Y: the colour the desktop shows there, '#RRGGBB' (the background's).
 desktop_pixel() {
   shell_eval "new imports.gi.Gio.Settings({schema_id: 'org.gnome.desktop.background'}).get_string('primary-color')"

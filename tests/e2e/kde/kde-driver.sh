@@ -46,13 +46,6 @@ desktop_window_rect() {
   read -r TX TY TW TH <<<"$rect"
 }
 
-# desktop_move_window TITLE X Y
-desktop_move_window() {
-  kwin_script "for (const w of $WINDOWS) if (w.caption === '$1') {
-    const g = w.frameGeometry; w.frameGeometry = {x: $2, y: $3, width: g.width, height: g.height}; print('moved'); }" \
-    >/dev/null
-}
-
 # desktop_pixel X Y: what KWin's own colour picker answers at that pixel, '#RRGGBB'.
 desktop_pixel() {
   local answer

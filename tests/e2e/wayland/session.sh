@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The inside of with-sway.sh, run as the session's user in a process group of
+# The inside of with-desktop.sh wayland, run as the session's user in a process group of
 # its own: a session bus, PipeWire, a headless sway with Xwayland, wayvnc on a
 # UNIX socket (the seat's pointer and keyboard), xdg-desktop-portal with the
 # wlr backend; then the command. SESSION names the session's folder.
