@@ -24,7 +24,9 @@ export WAYLAND_DISPLAY=wayland-tonik
 wait_for 30 gdbus call --session --dest org.kde.KWin --object-path /KWin --method org.freedesktop.DBus.Peer.Ping
 # KWin's colour picker is an effect that needs OpenGL compositing; KWin 6's
 # virtual output composites with QPainter where there is no render node.
-if ! gdbus introspect --session --dest org.kde.KWin --object-path /ColorPicker >/dev/null 2>&1; then
+# Its effects load after KWin is on the bus, later on a busy machine.
+if ! until_true 15 bash -c 'gdbus introspect --session --dest org.kde.KWin --object-path /ColorPicker |
+                            grep -q org.kde.kwin.ColorPicker'; then
   echo "SKIP: KWin $(kwin_wayland --version 2>/dev/null | cut -d' ' -f2) offers no colour picker headless here" \
        "(it needs OpenGL compositing, which its virtual output lacks without a GPU)"
   exit 77
