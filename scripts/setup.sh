@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev
   dbus-daemon dbus-bin procps python3
-  at-spi2-core gir1.2-atspi-2.0 python3-gi
+  at-spi2-core gir1.2-atspi-2.0 python3-gi orca
   sway swaybg xwayland wayvnc grim slurp pipewire qt6-wayland xdg-desktop-portal xdg-desktop-portal-wlr
   gnome-shell xdg-desktop-portal-gnome libglib2.0-bin
   kwin-wayland xdg-desktop-portal-kde qtwayland5 plasma-wayland-protocols libwayland-dev

@@ -10,6 +10,7 @@
 #include "color/ColorState.h"
 #include "color/Contrast.h"
 #include "color/HtmlCode.h"
+#include "platform/qt/Announcement.h"
 #include "platform/qt/DialogAccessibility.h"
 #include "platform/qt/PortalColorPick.h"
 #include "res/Icons.h"
@@ -169,6 +170,9 @@ void ColorPickerDialog::NameControls()
         if (control != nullptr)
             control->setAccessibleName(QString::fromLatin1(name));
     }
+    if (QWidget* pal = GetDlgItem(IDC_PAL))
+        pal->setAccessibleDescription(QStringLiteral("Opens the colour chooser with the custom colours"));
+    NameLabelsByText(this);
     DescribeByGroupBoxes(this);
 }
 
@@ -216,13 +220,14 @@ void ColorPickerDialog::UpdateContrast(uint8_t skipMask)
 {
     const double ratio = ContrastRatio(colorState.foreColor, colorState.backColor);
     if (contrastStrip != nullptr) {
-        contrastStrip->SetRatio(ratio);
         // A reader hears the new contrast when the pair changed by anything
         // but a slider or number field, whose own value it speaks already.
         constexpr uint8_t SPOKEN_BY_THEMSELVES = SKIP_RED_EDIT | SKIP_GREEN_EDIT | SKIP_BLUE_EDIT | SKIP_RED_SLIDER |
                                                  SKIP_GREEN_SLIDER | SKIP_BLUE_SLIDER;
+        // A code being typed is spoken when the typing pauses.
         if (isVisible() && (skipMask & SPOKEN_BY_THEMSELVES) == 0)
-            contrastStrip->Announce();
+            OpenUtterance(skipMask & SKIP_HTML_EDIT ? TYPING_PAUSE_MS : CHANGE_SETTLED_MS);
+        contrastStrip->SetRatio(ratio);
     }
     if (sample == nullptr)
         return;
@@ -230,8 +235,51 @@ void ColorPickerDialog::UpdateContrast(uint8_t skipMask)
                                     .arg(QString::fromStdString(FormatHtmlCode(colorState.foreColor)),
                                          QString::fromStdString(FormatHtmlCode(colorState.backColor)),
                                          QString::fromStdString(FormatContrastRatio(ratio)));
-    if (sample->accessibleDescription() != description)
+    if (sample->accessibleDescription() != description) {
         sample->setAccessibleDescription(description);
+        // The focused SAMPLE's description is the pair and its contrast.
+        if (DESCRIPTION_CHANGES_SPOKEN && sample->hasFocus())
+            utterance.SpokenByFocus();
+    }
+}
+
+void ColorPickerDialog::OpenUtterance(int settleMs)
+{
+    if (contrastStrip == nullptr)
+        return;
+    utterance.Open(contrastStrip->SpokenText().toStdString());
+    if (utteranceTimer == nullptr) {
+        utteranceTimer = new QTimer(this);
+        utteranceTimer->setSingleShot(true);
+        connect(utteranceTimer, &QTimer::timeout, this, &ColorPickerDialog::SpeakUtterance);
+    }
+    utteranceTimer->start(settleMs);
+}
+
+void ColorPickerDialog::SayWords(const QString& words)
+{
+    if (!isVisible())
+        return;
+    OpenUtterance(CHANGE_SETTLED_MS);
+    utterance.SetWords(words.toStdString());
+}
+
+QString ColorPickerDialog::ColourWords(bool both) const
+{
+    auto words = [](const QRadioButton* button, uint32_t color) {
+        const QString name = button != nullptr ? QString(button->text()).remove(QLatin1Char('&')) : QString();
+        return QStringLiteral("%1 %2").arg(name, QString::fromStdString(FormatHtmlCode(color)));
+    };
+    if (both)
+        return words(frontButton, colorState.foreColor) + QStringLiteral(", ") + words(backButton, colorState.backColor);
+    return colorState.foreground != 0 ? words(frontButton, colorState.foreColor) : words(backButton, colorState.backColor);
+}
+
+void ColorPickerDialog::SpeakUtterance()
+{
+    const std::string text = utterance.Close(contrastStrip != nullptr ? contrastStrip->SpokenText().toStdString() : "");
+    if (!text.empty())
+        AnnounceToReaders(this, QString::fromStdString(text));
 }
 
 void ColorPickerDialog::ShowContrast(bool shown)
@@ -260,6 +308,7 @@ void ColorPickerDialog::SwapColors()
 {
     std::swap(colorState.foreColor, colorState.backColor);
     SelectEdited(colorState.foreground == 0 ? 1 : 0, true);
+    SayWords(ColourWords(true));
 }
 
 void ColorPickerDialog::ApplyHtmlCode()
@@ -277,6 +326,7 @@ void ColorPickerDialog::SnapWebSafe()
 {
     colorState.current = SnapToWebSafe(colorState.current);
     UpdateControls(0);
+    SayWords(ColourWords(false));
 }
 
 HBRUSH ColorPickerDialog::OnCtlColor(ControlDC& dc, QWidget* control, unsigned type)

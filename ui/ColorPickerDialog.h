@@ -16,6 +16,7 @@
 #include "platform/qt/TemplateDialog.h"
 #include "platform/qt/Window.h"
 #include "ui/CtlColorCache.h"
+#include "ui/Utterance.h"
 
 class QAction;
 class QLabel;
@@ -23,6 +24,7 @@ class QMenu;
 class QLineEdit;
 class QRadioButton;
 class QSlider;
+class QTimer;
 
 namespace tonik {
 
@@ -106,7 +108,9 @@ public:
     static constexpr unsigned SC_MINIMIZE = 0xF020;
     static constexpr unsigned SC_CLOSE = 0xF060;
     void OnSysCommand(unsigned command);
-    void ShowSystemMenu(QPoint globalPosition);
+    // Opened from the keyboard, the menu starts on its first entry, which a
+    // screen reader then speaks.
+    void ShowSystemMenu(QPoint globalPosition, bool fromKeyboard = false);
     QMenu* SystemMenu();
 
     // The selection of the HTML code field as the user last made it; the
@@ -175,6 +179,21 @@ private:
     // description; tells screen readers unless skipMask names a slider or
     // number field, which speak their own values.
     void UpdateContrast(uint8_t skipMask);
+    // What screen readers are told of a change, spoken once it settled.
+    Utterance utterance;
+    QTimer* utteranceTimer = nullptr;
+    // A change is spoken once it has been still this long: long enough to
+    // gather its steps, short enough to answer its key at once; a code
+    // typed at a normal speed is spoken when the typing pauses.
+    static constexpr int CHANGE_SETTLED_MS = 100;
+    static constexpr int TYPING_PAUSE_MS = 500;
+    void OpenUtterance(int settleMs);
+    // The change said in words before its contrast: a colour or choice that
+    // no focused control speaks.
+    void SayWords(const QString& words);
+    // The edited role's name and colour ("Front #000000"); with both, the pair.
+    QString ColourWords(bool both) const;
+    void SpeakUtterance();
     void SetUpSlider(QSlider* slider);
     void AddSystemMenu();
     void ConnectHandlers();

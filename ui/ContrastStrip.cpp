@@ -1,32 +1,12 @@
 #include "ui/ContrastStrip.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QLabel>
 
 #include "color/Contrast.h"
 #include "platform/qt/DialogBuilder.h"
-#include "platform/qt/DialogAccessibility.h"
 #include "platform/qt/DialogControls.h"
 
 namespace tonik {
-namespace {
-
-// Never seen: only its accessible events reach the bus.
-class ContrastNotice : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-};
-
-QAccessibleInterface* NoticeAccessibleFactory(const QString&, QObject* object)
-{
-    if (auto* notice = qobject_cast<ContrastNotice*>(object))
-        return new QAccessibleWidget(notice, QAccessible::Notification);
-    return nullptr;
-}
-
-}  // namespace
 
 ContrastStrip::ContrastStrip(QWidget* dialog, int topDlu, int widthDlu) : QWidget(dialog)
 {
@@ -42,19 +22,11 @@ ContrastStrip::ContrastStrip(QWidget* dialog, int topDlu, int widthDlu) : QWidge
     fixButton = new DialogPushButton(QStringLiteral("Fi&x"), this);
     fixButton->setGeometry(units.ToPixelRect(widthDlu - 5 - 30, BUTTON_TOP_DLU, 30, BUTTON_HEIGHT_DLU));
     fixButton->setAccessibleDescription(QStringLiteral("Moves the edited colour to the nearest readable colour"));
-    InstallAccessibleFactoryOnce(NoticeAccessibleFactory);
-    notice = new ContrastNotice(this);
-    notice->hide();
 }
 
-
-void ContrastStrip::Announce()
+QString ContrastStrip::SpokenText() const
 {
-    // Qt 6.4 has no announcement: its AT-SPI bridge turns ObjectShow into
-    // object:state-changed:showing, which Orca presents for a notification
-    // by default, speaking the notification's name.
-    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    return label->accessibleName();
 }
 
 void ContrastStrip::SetRatio(double ratio)
@@ -63,11 +35,8 @@ void ContrastStrip::SetRatio(double ratio)
     if (label->text() != text) {
         label->setText(text);
         label->setAccessibleName(QString::fromStdString(ContrastSpokenText(ratio)));
-        notice->setAccessibleName(label->accessibleName());
     }
     fixButton->setEnabled(ratio < AAA_RATIO);
 }
 
 }  // namespace tonik
-
-#include "ContrastStrip.moc"

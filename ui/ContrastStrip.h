@@ -23,15 +23,11 @@ public:
     // Shows the contrast ratio of the pair; the text is rewritten, and so
     // repainted, only when it changes.
     void SetRatio(double ratio);
-    // Tells screen readers the contrast shown, as a notification (Orca speaks
-    // a notification that becomes showing).
-    void Announce();
+    // The contrast shown, as a screen reader speaks it.
+    QString SpokenText() const;
 
     QLabel* label = nullptr;
     QPushButton* fixButton = nullptr;
-
-private:
-    QWidget* notice = nullptr;
 };
 
 }  // namespace tonik

@@ -141,6 +141,7 @@ void ColorPickerDialog::OnPal()
         return;
     colorState.current = QColorToColorRef(chooser.selectedColor());
     UpdateControls(0);
+    SayWords(ColourWords(false));
 }
 
 void ColorPickerDialog::OnFix()
@@ -151,6 +152,7 @@ void ColorPickerDialog::OnFix()
         return;
     colorState.current = *fixed & 0x00FFFFFFu;
     UpdateControls(0);
+    SayWords(ColourWords(false));
 }
 
 void ColorPickerDialog::OnCopyCss()
@@ -188,16 +190,24 @@ void ColorPickerDialog::OnPasteColour()
     }
     if (swatch != nullptr)
         swatch->SetColor(static_cast<int32_t>(colorState.current & 0x00FFFFFFu));
+    SayWords(ColourWords(paste->text.has_value()));
 }
 
+// A letter (Alt+F, Alt+K) chooses without moving the focus: the reader is
+// told the choice, which the focused control does not speak. With the focus
+// on the button, the reader speaks the button itself.
 void ColorPickerDialog::OnFront()
 {
     SelectEdited(1, false);
+    if (frontButton != nullptr && !frontButton->hasFocus())
+        SayWords(ColourWords(false));
 }
 
 void ColorPickerDialog::OnBack()
 {
     SelectEdited(0, false);
+    if (backButton != nullptr && !backButton->hasFocus())
+        SayWords(ColourWords(false));
 }
 
 void ColorPickerDialog::OnButtonDown(QPoint point, int right)
@@ -225,6 +235,7 @@ void ColorPickerDialog::PickPaletteCell(int32_t value, int right)
         colorState.backColor = static_cast<uint32_t>(value);
         SelectEdited(0, true);
     }
+    SayWords(ColourWords(false));
 }
 
 void ColorPickerDialog::OnMouseMove(QPointF globalPosition, QPoint point)

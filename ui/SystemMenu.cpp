@@ -27,7 +27,7 @@ void ColorPickerDialog::AddSystemMenu()
     for (const QKeySequence& key : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
                                     QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
         auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
+        connect(shortcut, &QShortcut::activated, this, [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0)), true); });
     }
     // Help (F1): Tonik's one piece of help is its About box, reachable even
     // where the window manager keeps Alt+Space for itself.
@@ -82,9 +82,12 @@ QMenu* ColorPickerDialog::SystemMenu()
     return systemMenu;
 }
 
-void ColorPickerDialog::ShowSystemMenu(QPoint globalPosition)
+void ColorPickerDialog::ShowSystemMenu(QPoint globalPosition, bool fromKeyboard)
 {
-    SystemMenu()->popup(globalPosition);
+    QMenu* menu = SystemMenu();
+    menu->popup(globalPosition);
+    if (fromKeyboard && !menu->actions().isEmpty())
+        menu->setActiveAction(menu->actions().first());
 }
 
 void ColorPickerDialog::OnSysCommand(unsigned command)

@@ -3,9 +3,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QLabel>
 #include <algorithm>
 #include <vector>
 
+#include "platform/qt/LineEditAccessible.h"
 #include "platform/qt/TemplateDialog.h"
 
 namespace tonik {
@@ -83,9 +85,19 @@ void DescribeByGroupBoxes(QWidget* dialog)
     }
 }
 
+void NameLabelsByText(QWidget* dialog)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = QString(label->text()).remove(QLatin1Char('&')).trimmed();
+        if (label->accessibleName().isEmpty() && !name.isEmpty() && name != label->text())
+            label->setAccessibleName(name);
+    }
+}
+
 void InstallDialogAccessibility()
 {
     InstallAccessibleFactoryOnce(DialogAccessibleFactory);
+    InstallAccessibleFactoryOnce(LineEditAccessibleFactory);
 }
 
 }  // namespace tonik

@@ -14,7 +14,13 @@ namespace tonik {
 // accessible description, unless it has one or is named by the title.
 void DescribeByGroupBoxes(QWidget* dialog);
 
-// Makes template dialogs show screen readers their visible controls only.
+// Names each label of the dialog by its text without the spaces that place
+// it and its mnemonic mark (" &Red" is "Red"), the name readers speak for
+// the control it labels.
+void NameLabelsByText(QWidget* dialog);
+
+// Makes template dialogs show screen readers their visible controls only,
+// and their text fields whole.
 void InstallDialogAccessibility();
 
 // Installs an accessible-interface factory unless it is installed already.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Tonik as a screen reader meets it: a session bus of the test's own, the
-# accessibility bus and registry of at-spi2-core on it, and a client of the
-# Atspi library (screen_reader.py) that listens before Tonik starts and
-# drives Tonik on this test's Xvfb (with-xvfb.sh).
+# accessibility bus and registry of at-spi2-core on it, and a driver that
+# drives Tonik on this test's Xvfb (with-xvfb.sh): by default a client of the
+# Atspi library (screen_reader.py) that listens before Tonik starts; or the
+# one named, orca_speech.py with the real Orca.
+#   screen_reader.sh TONIK [DRIVER]
 set -euo pipefail
 TONIK=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -31,4 +33,4 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
-/usr/bin/python3 "$here/screen_reader.py" "$TONIK"
+/usr/bin/python3 "$here/${2:-screen_reader.py}" "$TONIK"

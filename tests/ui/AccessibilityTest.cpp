@@ -29,6 +29,7 @@ TEST_F(DialogTest, ScreenReadersHearEveryControlByItsName)
         {dialog.redSlider, "Red"}, {dialog.htmlEdit, "HTML Code"}, {dialog.paletteGrid, "Web-safe palette"},
         {dialog.swatch, "Preview"}, {dialog.dropperIcon, "Dropper"}, {dialog.sample, "Sample"},
         {dialog.frontButton, "Front"}, {dialog.GetDlgItem(IDC_SAFE), "Safe"},
+        {dialog.GetDlgItem(IDC_RED_LABEL), "Red"},  // its text is " &Red"
     };
     for (const auto& [widget, name] : named)
         EXPECT_EQ(Name(widget), QString::fromLatin1(name)) << name;
@@ -36,6 +37,21 @@ TEST_F(DialogTest, ScreenReadersHearEveryControlByItsName)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.blueEdit)->text(QAccessible::Description), "RGB");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.htmlEdit)->text(QAccessible::Description), "");  // named so
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.paletteGrid)->text(QAccessible::Description), "Pick");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.GetDlgItem(IDC_PAL))->text(QAccessible::Description),
+              "Opens the colour chooser with the custom colours");
+
+    // A field's text is one run, selected whole: Orca reads it from the runs.
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(dialog.redEdit)->textInterface();
+    ASSERT_NE(text, nullptr);
+    dialog.redEdit->setText("255");
+    dialog.redEdit->selectAll();
+    int start = -1, end = -1;
+    for (int offset : {0, 1, 2}) {
+        text->attributes(offset, &start, &end);
+        EXPECT_EQ(std::pair(start, end), std::pair(0, 3)) << offset;
+    }
+    text->selection(0, &start, &end);
+    EXPECT_EQ(text->text(start, end), "255");
 
     // The dialog shows its visible controls: not the hidden OK and Cancel, not
     // the empty frames of the group boxes.
