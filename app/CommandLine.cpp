@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "color/ColorVision.h"
 #include "color/Contrast.h"
 #include "color/CssColor.h"
 #include "color/HtmlCode.h"
@@ -32,9 +33,10 @@ void Print(FILE* stream, const QString& text)
 }
 
 // tonik --contrast: the strip's line for the pair and, below 7:1, the colour
-// Fix gives the text. 0 when the pair passes AA, 1 when not, 2 for a colour
-// that cannot be read.
-int PrintContrast(const QString& textColour, const QString& backgroundColour)
+// Fix gives the text; with --vision, a line for each colour-vision
+// deficiency. 0 when the pair passes AA (with --vision: as each reader sees
+// it), 1 when not, 2 for a colour that cannot be read.
+int PrintContrast(const QString& textColour, const QString& backgroundColour, bool vision)
 {
     std::optional<CssColor> colours[2];
     const QString given[2] = {textColour, backgroundColour};
@@ -60,9 +62,15 @@ int PrintContrast(const QString& textColour, const QString& backgroundColour)
     if (const std::optional<uint32_t> fixed = ratio < AAA_RATIO ? FixContrast(text, background) : std::nullopt)
         report += "Fix: " + FormatHtmlCode(*fixed) + " (" + FormatContrastRatio(ContrastRatio(*fixed, background)) +
                   ":1)\n";
+    bool passes = ratio >= AA_RATIO;
+    for (size_t i = 1; vision && i < VISIONS.size(); ++i) {
+        const VisionPair seen = SeePair(text, background, VISIONS[i]);
+        report += std::string(VisionName(seen.vision)) + ": " + ContrastText(seen.ratio) + "\n";
+        passes = passes && seen.ratio >= AA_RATIO;
+    }
     std::fputs(report.c_str(), stdout);  // UTF-8, whatever the locale: the check marks
     std::fflush(stdout);
-    return ratio >= AA_RATIO ? 0 : 1;
+    return passes ? 0 : 1;
 }
 
 }  // namespace
@@ -90,6 +98,12 @@ int HandleCommandLine(int argc, char** argv)
                        "colour syntax, and below 7:1 the text colour Fix would give; ends with status 0 when "
                        "the pair passes AA, 1 when it does not, 2 for a colour it cannot read. Needs no display."));
     parser.addOption(contrast);
+    const QCommandLineOption vision(
+        QStringLiteral("vision"),
+        QStringLiteral("With --contrast: adds the contrast as readers with protanopia, deuteranopia, "
+                       "tritanopia and achromatopsia see the pair (simulated: Machado, Oliveira and Fernandes "
+                       "2009), and ends with status 1 when any of them fails AA."));
+    parser.addOption(vision);
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("With --contrast: the text colour."),
                                  QStringLiteral("[--contrast TEXT BACKGROUND]"));
     parser.addPositionalArgument(QStringLiteral("BACKGROUND"), QStringLiteral("With --contrast: the background colour."),
@@ -105,10 +119,11 @@ int HandleCommandLine(int argc, char** argv)
     const bool parsed = parser.parse(QCoreApplication::arguments());
     const QStringList extra = parser.positionalArguments();
     if (parsed && parser.isSet(contrast) && extra.size() == 2)
-        return PrintContrast(extra[0], extra[1]);
-    if (!parsed || !extra.isEmpty() || parser.isSet(contrast)) {
+        return PrintContrast(extra[0], extra[1], parser.isSet(vision));
+    if (!parsed || !extra.isEmpty() || parser.isSet(contrast) || parser.isSet(vision)) {
         const QString error = !parsed                 ? parser.errorText()
                               : parser.isSet(contrast) ? QStringLiteral("--contrast takes two colours.")
+                              : parser.isSet(vision)   ? QStringLiteral("--vision goes with --contrast.")
                                                        : QStringLiteral("Unexpected argument '%1'.").arg(extra.first());
         Print(stderr, QStringLiteral("tonik: %1\n\n%2").arg(error, parser.helpText()));
         return 2;

@@ -25,8 +25,16 @@ for display in "$DISPLAY" ""; do
     fail "--contrast #777 white: status $status, '$out'"
   out=$(run --contrast 'oklch(0% 0 0)' 'hsl(0 0% 100% / 1)') || fail "--contrast black white failed"
   [ "$out" = $'Contrast 21.00:1   \u2713 AA   \u2713 AA large   \u2713 AAA   \u2713 AAA large' ] || fail "black on white: '$out'"
+  # --vision: a line for each reader; status 1 when any of them fails AA.
+  status=0; out=$(run --contrast blue yellow --vision) || status=$?
+  [ "$status" -eq 0 ] && [ "$(sed -n '2,5s/:.*//p' <<<"$out" | tr '\n' ' ')" = "Protanopia Deuteranopia Tritanopia Achromatopsia " ] &&
+    grep -qx $'Protanopia: Contrast 4.69:1   \u2713 AA   \u2713 AA large   \u2717 AAA   \u2713 AAA large' <<<"$out" ||
+    fail "--contrast blue yellow --vision: status $status, '$out'"
+  status=0; out=$(run --vision --contrast red black) || status=$?
+  [ "$status" -eq 1 ] && [ "$(run --contrast red black >/dev/null; echo $?)" -eq 0 ] ||
+    fail "red on black, passing AA as it is, failing with protanopia: status $status, '$out'"
   for bad in "--contrast red" "--contrast red notacolour" "--contrast background-color:red white" \
-             "--contrast background:red white" "--contrast rgb(+-5,0,0) white"; do
+             "--contrast background:red white" "--contrast rgb(+-5,0,0) white" "--vision" "--vision red white"; do
     status=0; err=$(run $bad 2>&1 >/dev/null) || status=$?
     [ "$status" -eq 2 ] && [ -n "$err" ] || fail "'$bad' ended with status $status"
   done
