@@ -56,6 +56,7 @@ bool ColorPickerApp::InitInstance()
 
     ColorPickerDialog dialog;
     dialog.contrastShown = store.GetProfileInt(section, QStringLiteral("ShowContrast"), 1) != 0;
+    dialog.visionShown = store.GetProfileInt(section, QStringLiteral("ShowVision"), 0) != 0;
     dialog.Create();
     const QuitSignals quitSignals([&dialog] { RequestEnd(dialog); });
     // The session's save request (a checkpoint, or a logout that another
@@ -115,6 +116,7 @@ bool ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog&
     for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i)
         store.WriteProfileInt(section, CustomColorName(i), static_cast<int32_t>(colorState.customColors[size_t(i)]));
     store.WriteProfileInt(section, QStringLiteral("ShowContrast"), dialog.contrastShown ? 1 : 0);
+    store.WriteProfileInt(section, QStringLiteral("ShowVision"), dialog.visionShown ? 1 : 0);
     // A file its user made read-only is left alone on purpose: no failure.
     const QByteArray path = QFile::encodeName(store.FileName());
     if (store.Flush() || IsReadOnlyFile(path.toStdString()))

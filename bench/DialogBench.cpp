@@ -71,11 +71,13 @@ void MoveMouse(QWidget* target, QPoint point)
     QApplication::sendEvent(target, &event);
 }
 
-// Steps of the red slider, with the contrast strip shown or hidden.
-void SliderSteps(benchmark::State& state, bool contrastShown)
+// Steps of the red slider, with the contrast strip shown or hidden, and the
+// Colour Vision view open or not.
+void SliderSteps(benchmark::State& state, bool contrastShown, bool visionShown = false)
 {
     auto dialog = OpenDialog();
     dialog->ShowContrast(contrastShown);
+    dialog->ShowVision(visionShown);
     PaintCounter counter(dialog.get());
     int position = 0;
     for (auto _ : state) {
@@ -98,6 +100,30 @@ void BM_BaselineSliderStepStripHidden(benchmark::State& state)
     SliderSteps(state, false);
 }
 BENCHMARK(BM_BaselineSliderStepStripHidden);
+
+// The step with the Colour Vision view open: it follows the pair (under 1 ms).
+void BM_SliderStepVisionOpen(benchmark::State& state)
+{
+    SliderSteps(state, true, true);
+}
+BENCHMARK(BM_SliderStepVisionOpen);
+
+// Opening the view (made once, then hidden and shown again with the pair
+// changed), under 1 ms; against BM_SliderStep, which the same run measures.
+void BM_OpenVisionView(benchmark::State& state)
+{
+    auto dialog = OpenDialog();
+    dialog->ShowVision(true);
+    int position = 0;
+    for (auto _ : state) {
+        dialog->ShowVision(false);
+        position = (position + 1) & 0xFF;
+        dialog->redSlider->setValue(position);
+        dialog->ShowVision(true);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenVisionView);
 
 // Fix from a colour whose search is long (white on white: 0.44 of the
 // lightness range), then the refresh of every control.

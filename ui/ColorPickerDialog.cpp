@@ -1,9 +1,11 @@
 #include "ui/ColorPickerDialog.h"
 
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 
@@ -18,6 +20,7 @@
 #include "res/ResourceIds.h"
 #include "support/NumberText.h"
 #include "ui/ColorSwatch.h"
+#include "ui/ColourVisionView.h"
 #include "ui/ContrastStrip.h"
 #include "ui/PaletteGrid.h"
 #include "ui/RightClickButton.h"
@@ -154,6 +157,9 @@ void ColorPickerDialog::paintEvent(QPaintEvent* event)
             // early, so that the dropper's tooltip tells before a press.
             if (portalPick != nullptr)
                 portalPick->Probe();
+            // The view left open last time opens once the dialog is up.
+            if (visionShown)
+                ShowVision(true);
         });
     }
 }
@@ -229,6 +235,8 @@ void ColorPickerDialog::UpdateContrast(uint8_t skipMask)
             OpenUtterance(skipMask & SKIP_HTML_EDIT ? TYPING_PAUSE_MS : CHANGE_SETTLED_MS);
         contrastStrip->SetRatio(ratio);
     }
+    if (visionView != nullptr && visionView->isVisible())
+        visionView->SetPair(colorState.foreColor, colorState.backColor);
     if (sample == nullptr)
         return;
     const QString description = QStringLiteral("Text %1 on background %2, contrast %3:1")
@@ -291,6 +299,38 @@ void ColorPickerDialog::ShowContrast(bool shown)
         return;
     contrastStrip->setVisible(shown);
     setFixedSize(templateSize.width(), templateSize.height() + (shown ? contrastStrip->height() : 0));
+}
+
+void ColorPickerDialog::ShowVision(bool shown)
+{
+    visionShown = shown;
+    if (visionAction != nullptr)
+        visionAction->setChecked(shown);
+    if (!shown) {
+        if (visionView != nullptr)
+            visionView->hide();
+        return;
+    }
+    if (visionView == nullptr) {
+        visionView = new ColourVisionView(this);
+        // Closed by its own close button or Escape: closed for next time too.
+        connect(visionView, &QDialog::finished, this, [this] { ShowVision(false); });
+    }
+    visionView->SetPair(colorState.foreColor, colorState.backColor);
+    if (!visionView->isVisible()) {
+        // Below the dialog, within its screen.
+        visionView->adjustSize();
+        QRect place(frameGeometry().bottomLeft() + QPoint(0, 8), visionView->frameGeometry().size());
+        if (const QScreen* screen = this->screen()) {
+            const QRect free = screen->availableGeometry();
+            place.moveTopLeft({std::clamp(place.left(), free.left(), std::max(free.left(), free.right() - place.width())),
+                               std::clamp(place.top(), free.top(), std::max(free.top(), free.bottom() - place.height()))});
+        }
+        visionView->move(place.topLeft());
+    }
+    visionView->show();
+    visionView->raise();
+    visionView->activateWindow();
 }
 
 void ColorPickerDialog::SelectEdited(int32_t n, bool force)

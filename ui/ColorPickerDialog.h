@@ -29,6 +29,7 @@ class QTimer;
 namespace tonik {
 
 class ColorSwatch;
+class ColourVisionView;
 class ContrastStrip;
 class PortalColorPick;
 class PaletteGrid;
@@ -60,6 +61,8 @@ public:
     void SnapWebSafe();
     // Shows or hides the contrast strip; hidden, the dialog has the template's size.
     void ShowContrast(bool shown);
+    // Opens or closes the Colour Vision view, which follows the pair while open.
+    void ShowVision(bool shown);
     // Moves current to the nearest colour readable on the other colour.
     void OnFix();
     // Puts the pair on the clipboard as CSS.
@@ -138,6 +141,8 @@ public:
     CtlColorCache cache;
     ContrastStrip* contrastStrip = nullptr;
     bool contrastShown = true;  // set before Create to start with the strip hidden
+    ColourVisionView* visionView = nullptr;  // made when first opened
+    bool visionShown = false;  // set before Create to start with the view open
 
 protected:
     void DoDataExchange() override;
@@ -174,6 +179,7 @@ private:
     bool iconSet = false;
     QMenu* systemMenu = nullptr;
     QAction* showContrastAction = nullptr;
+    QAction* visionAction = nullptr;
     QSize templateSize;
     // Follows the two colours in the contrast strip and the sample's
     // description; tells screen readers unless skipMask names a slider or

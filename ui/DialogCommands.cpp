@@ -20,6 +20,7 @@
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"
 #include "ui/ColorSwatch.h"
+#include "ui/ColourVisionView.h"
 #include "ui/ContrastStrip.h"
 #include "ui/PaletteGrid.h"
 #include "ui/PaletteTable.h"
@@ -153,6 +154,8 @@ void ColorPickerDialog::OnFix()
     colorState.current = *fixed & 0x00FFFFFFu;
     UpdateControls(0);
     SayWords(ColourWords(false));
+    if (visionView != nullptr && visionView->isVisible())
+        visionView->NoteFix();
 }
 
 void ColorPickerDialog::OnCopyCss()

@@ -17,6 +17,8 @@ namespace tonik {
 namespace {
 
 constexpr QKeyCombination PASTE_COLOUR_KEY = Qt::CTRL | Qt::SHIFT | Qt::Key_V;
+// Left free by Qt's fields and by the desktops Tonik runs on.
+constexpr QKeyCombination COLOUR_VISION_KEY = Qt::CTRL | Qt::SHIFT | Qt::Key_D;
 constexpr std::pair<const char*, CssFormat> COPY_AS_FORMS[] = {
     {"&Hex", CssFormat::Hex}, {"&RGB", CssFormat::Rgb}, {"H&SL", CssFormat::Hsl}, {"&OKLCH", CssFormat::OkLch}};
 
@@ -36,6 +38,8 @@ void ColorPickerDialog::AddSystemMenu()
     // Paste Colour works anywhere in the dialog; Ctrl+V in a field stays the field's own.
     auto* paste = new QShortcut(PASTE_COLOUR_KEY, this);
     connect(paste, &QShortcut::activated, this, &ColorPickerDialog::OnPasteColour);
+    auto* vision = new QShortcut(COLOUR_VISION_KEY, this);
+    connect(vision, &QShortcut::activated, this, [this] { ShowVision(!visionShown); });
 }
 
 // The menu is made when it is first wanted, so that it costs the start nothing.
@@ -74,6 +78,12 @@ QMenu* ColorPickerDialog::SystemMenu()
     paste->setShortcut(PASTE_COLOUR_KEY);  // shown; the dialog's own shortcut takes the key
     paste->setShortcutContext(Qt::WidgetShortcut);
     connect(paste, &QAction::triggered, this, &ColorPickerDialog::OnPasteColour);
+    visionAction = systemMenu->addAction(QStringLiteral("Colour &Vision"));
+    visionAction->setCheckable(true);
+    visionAction->setChecked(visionShown);
+    visionAction->setShortcut(COLOUR_VISION_KEY);  // shown; the dialog's own shortcut takes the key
+    visionAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(visionAction, &QAction::triggered, this, &ColorPickerDialog::ShowVision);
     const std::string about = LoadStringResource(IDS_ABOUTBOX);
     if (!about.empty()) {
         systemMenu->addSeparator();

@@ -2,6 +2,7 @@
 the tree of controls, and the events that Orca presents as the keyboard
 drives Tonik (focus, the palette's cells, the announcements of a change:
 a notification on Qt 6.4, an announcement on Qt 6.8)."""
+import os
 import subprocess
 import sys
 import time
@@ -161,7 +162,43 @@ check(announcements() == ["Back #99CC00. Contrast 1.91 to 1. Fails AA, AA large,
 keys("alt+x")
 check(len(announcements()) == 1 and "Passes AA," in announcements()[0], f"Fix was heard as {announcements()}")
 
+
+# Ctrl+Shift+D opens the Colour Vision view: a list of five rows, each named
+# with its reader, ratio and verdicts, the first as the strip says it; it
+# follows the pair while open.
+def vision_rows():
+    found = []
+    walk(app, found)
+    lists = [c for c in found if c.get_name() == "The pair as each reader sees it"]
+    return [lists[0].get_child_at_index(i).get_name() for i in range(lists[0].get_child_count())] if lists else []
+
+
+def strip_text():
+    found = []
+    walk(app, found)
+    return next((c.get_name() for c in found if c.get_role_name() == "label" and c.get_name().startswith("Contrast")), "")
+
+
+keys("ctrl+shift+d")
+rows = vision_rows()
+check([row.split(":")[0] for row in rows] == ["As it is", "Protanopia", "Deuteranopia", "Tritanopia", "Achromatopsia"]
+      and rows[0] == "As it is: " + strip_text() and all(" to 1. " in row for row in rows),
+      f"the Colour Vision view reads {rows}")
+subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tonik$", "windowfocus", "--sync"], check=False, timeout=20)
+keys("alt+s")  # Safe: the edited colour moves to the web-safe palette
+followed = vision_rows()
+check(followed != rows and followed[:1] == ["As it is: " + strip_text()], f"the view did not follow: {followed}")
+
+# Ended with the view open, Tonik opens it again next time.
 keys("Escape")
+tonik.wait(timeout=10)
+settings = open(os.path.join(os.environ["XDG_CONFIG_HOME"], "Kavon", "tonik.conf")).read()
+check("ShowVision=1" in settings, f"the open view was not remembered: {settings}")
+tonik = subprocess.Popen([TONIK], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+reopened = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Colour Vision$"],
+                          capture_output=True, timeout=20, check=False)
+check(reopened.returncode == 0, "the view did not open again")
+tonik.terminate()
 tonik.wait(timeout=10)
 for failure in failures:
     print("FAIL:", failure)

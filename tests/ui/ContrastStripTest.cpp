@@ -10,6 +10,8 @@
 #include "tests/ui/DialogTestSupport.h"
 #include "platform/qt/DialogBuilder.h"
 #include "ui/ContrastStrip.h"
+#include "ui/ColourVisionView.h"
+#include <QListWidget>
 
 namespace tonik {
 namespace {
@@ -119,6 +121,43 @@ TEST_F(DialogTest, PasteColourSetsTheEditedColourOrThePairAndCopyAsWritesIt)
     dialog.OnPasteColour();
     EXPECT_EQ(colorState.backColor, 0x00000080u);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Not a CSS colour: \"%1\u2026\"").arg(junk.left(40)));
+}
+
+TEST_F(DialogTest, TheColourVisionViewFollowsThePairAndTellsWhatFixLeft)
+{
+    ColorPickerDialog& dialog = Open();
+    colorState.foreColor = 0x000000FF;  // red text
+    dialog.SelectEdited(0, true);        // on white, the background edited
+    QAction* entry = MenuEntry(dialog, "Colour &Vision");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_FALSE(entry->isChecked());
+    entry->trigger();
+    ASSERT_NE(dialog.visionView, nullptr);
+    ASSERT_TRUE(dialog.visionView->isVisible());
+    EXPECT_TRUE(dialog.visionShown);
+    auto row = [&dialog](int i) { return dialog.visionView->rows->item(i)->data(Qt::AccessibleTextRole).toString().toStdString(); };
+    EXPECT_EQ(dialog.visionView->rows->count(), 5);
+    EXPECT_EQ(row(0), "As it is: " + dialog.contrastStrip->SpokenText().toStdString());
+    EXPECT_EQ(row(1), "Protanopia: Contrast 6.38 to 1. Passes AA, AA large, AAA large. Fails AAA.");
+
+    // A change of the pair reaches the rows; Fix reads the true colours and
+    // the view says which readers still fail.
+    colorState.current = 0x00000000;  // black background
+    dialog.UpdateControls(0);
+    EXPECT_TRUE(row(1).starts_with("Protanopia: Contrast 3.28 to 1.")) << row(1);
+    colorState.current = 0x00003300;
+    dialog.UpdateControls(0);
+    dialog.OnFix();
+    EXPECT_TRUE(dialog.visionView->fixNote->isVisibleTo(dialog.visionView));
+    EXPECT_EQ(dialog.visionView->fixNote->text().toStdString(), "After Fix, still failing AA: Protanopia, Achromatopsia.");
+    dialog.UpdateControls(0);  // no change: the note stays
+    EXPECT_TRUE(dialog.visionView->fixNote->isVisibleTo(dialog.visionView));
+
+    // Closed by Escape, it is closed for the next run too.
+    QTest::keyClick(dialog.visionView->rows, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.visionView->isVisible());
+    EXPECT_FALSE(dialog.visionShown);
+    EXPECT_FALSE(entry->isChecked());
 }
 
 }  // namespace
