@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "app/Translations.h"
 #include "color/ColorVision.h"
 #include "color/Contrast.h"
 #include "color/CssColor.h"
@@ -26,6 +27,11 @@ const std::pair<const char*, bool> QT_OPTIONS[] = {
     {"nograb", false}, {"dograb", false}, {"sync", false}, {"qmljsdebugger", true},
 };
 
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 void Print(FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -43,14 +49,14 @@ int PrintContrast(const QString& textColour, const QString& backgroundColour, bo
     for (int i = 0; i < 2; ++i) {
         const std::optional<CssPaste> paste = ParseCssPaste(given[i].toStdString());
         if (!paste || !paste->edited) {
-            Print(stderr, QStringLiteral("tonik: not a CSS colour: \"%1\"\n").arg(given[i]));
+            Print(stderr, Tr(QT_TRANSLATE_NOOP("CommandLine", "tonik: not a CSS colour: \"%1\"\n")).arg(given[i]));
             return 2;
         }
         // A background's declaration names no text colour. (A "color: ..."
         // given as the background is taken, as scripts have passed it.)
         const bool declaredBackground = paste->property == "background-color" || paste->property == "background";
         if (i == 0 && declaredBackground) {
-            Print(stderr, QStringLiteral("tonik: TEXT takes a text colour, not a %1 declaration: \"%2\"\n")
+            Print(stderr, Tr(QT_TRANSLATE_NOOP("CommandLine", "tonik: TEXT takes a text colour, not a %1 declaration: \"%2\"\n"))
                               .arg(QString::fromStdString(paste->property), given[i]));
             return 2;
         }
@@ -68,7 +74,8 @@ int PrintContrast(const QString& textColour, const QString& backgroundColour, bo
         report += std::string(VisionName(seen.vision)) + ": " + ContrastText(seen.ratio) + "\n";
         passes = passes && seen.ratio >= AA_RATIO;
     }
-    std::fputs(report.c_str(), stdout);  // UTF-8, whatever the locale: the check marks
+    // Lines for scripts: English and UTF-8 (the check marks) in every locale.
+    std::fputs(report.c_str(), stdout);
     std::fflush(stdout);
     return passes ? 0 : 1;
 }
@@ -82,31 +89,32 @@ int HandleCommandLine(int argc, char** argv)
     // A core application needs no display; it is gone before Tonik's own starts.
     int count = argc;
     const QCoreApplication core(count, argv);
+    const Translations translations;
     QCoreApplication::setApplicationName(QStringLiteral("tonik"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TONIK_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Chooses the text and background colours of web text; its colours are kept in\n"
-                       "~/.config/Kavon/tonik.conf."));
+        Tr(QT_TRANSLATE_NOOP("CommandLine", "Chooses the text and background colours of web text; its colours are kept in\n"
+           "~/.config/Kavon/tonik.conf.")));
     // Qt's options are spelt with one dash, as long options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption contrast(
         QStringLiteral("contrast"),
-        QStringLiteral("Prints the WCAG 2 contrast of a TEXT colour on a BACKGROUND colour, each in any CSS "
-                       "colour syntax, and below 7:1 the text colour Fix would give; ends with status 0 when "
-                       "the pair passes AA, 1 when it does not, 2 for a colour it cannot read. Needs no display."));
+        Tr(QT_TRANSLATE_NOOP("CommandLine", "Prints the WCAG 2 contrast of a TEXT colour on a BACKGROUND colour, each in any CSS "
+           "colour syntax, and below 7:1 the text colour Fix would give; ends with status 0 when "
+           "the pair passes AA, 1 when it does not, 2 for a colour it cannot read. Needs no display.")));
     parser.addOption(contrast);
     const QCommandLineOption vision(
         QStringLiteral("vision"),
-        QStringLiteral("With --contrast: adds the contrast as readers with protanopia, deuteranopia, "
-                       "tritanopia and achromatopsia see the pair (simulated: Machado, Oliveira and Fernandes "
-                       "2009), and ends with status 1 when any of them fails AA."));
+        Tr(QT_TRANSLATE_NOOP("CommandLine", "With --contrast: adds the contrast as readers with protanopia, deuteranopia, "
+           "tritanopia and achromatopsia see the pair (simulated: Machado, Oliveira and Fernandes "
+           "2009), and ends with status 1 when any of them fails AA.")));
     parser.addOption(vision);
-    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("With --contrast: the text colour."),
+    parser.addPositionalArgument(QStringLiteral("TEXT"), Tr(QT_TRANSLATE_NOOP("CommandLine", "With --contrast: the text colour.")),
                                  QStringLiteral("[--contrast TEXT BACKGROUND]"));
-    parser.addPositionalArgument(QStringLiteral("BACKGROUND"), QStringLiteral("With --contrast: the background colour."),
+    parser.addPositionalArgument(QStringLiteral("BACKGROUND"), Tr(QT_TRANSLATE_NOOP("CommandLine", "With --contrast: the background colour.")),
                                  QStringLiteral(" "));  // named in the first one's syntax
     for (const auto& [name, takesValue] : QT_OPTIONS) {
         QCommandLineOption option(QString::fromLatin1(name));
@@ -122,9 +130,9 @@ int HandleCommandLine(int argc, char** argv)
         return PrintContrast(extra[0], extra[1], parser.isSet(vision));
     if (!parsed || !extra.isEmpty() || parser.isSet(contrast) || parser.isSet(vision)) {
         const QString error = !parsed                 ? parser.errorText()
-                              : parser.isSet(contrast) ? QStringLiteral("--contrast takes two colours.")
-                              : parser.isSet(vision)   ? QStringLiteral("--vision goes with --contrast.")
-                                                       : QStringLiteral("Unexpected argument '%1'.").arg(extra.first());
+                              : parser.isSet(contrast) ? Tr(QT_TRANSLATE_NOOP("CommandLine", "--contrast takes two colours."))
+                              : parser.isSet(vision)   ? Tr(QT_TRANSLATE_NOOP("CommandLine", "--vision goes with --contrast."))
+                                                       : Tr(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'.")).arg(extra.first());
         Print(stderr, QStringLiteral("tonik: %1\n\n%2").arg(error, parser.helpText()));
         return 2;
     }
@@ -137,6 +145,15 @@ int HandleCommandLine(int argc, char** argv)
         return 0;
     }
     return -1;
+}
+
+void PrintNoDisplay(int argc, char** argv)
+{
+    int count = argc;
+    const QCoreApplication core(count, argv);
+    const Translations translations;
+    Print(stderr, Tr(QT_TRANSLATE_NOOP("CommandLine", "tonik: no display to open a window on (neither X11 nor Wayland); "
+                     "tonik --contrast TEXT BACKGROUND works without one\n")));
 }
 
 std::string DisplayName(int argc, char** argv)

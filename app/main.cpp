@@ -1,13 +1,10 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "app/ColorPickerApp.h"
 #include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "platform/qt/ClipboardKeeper.h"
 #include "platform/qt/DisplayProbe.h"
 
@@ -22,20 +19,13 @@ int main(int argc, char* argv[])
     // Over ssh or in a text console Qt would abort; a script can still ask
     // for a pair's contrast.
     if (!tonik::DisplayReachable(argc, argv, display)) {
-        std::fputs("tonik: no display to open a window on (neither X11 nor Wayland); "
-                   "tonik --contrast TEXT BACKGROUND works without one\n",
-                   stderr);
+        tonik::PrintNoDisplay(argc, argv);
         return 1;
     }
     QApplication application(argc, argv);
     // The desktop entry's id: the Wayland app id, and what docks match the window with.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.kavon.Tonik"));
-    // Tonik's own texts are the template's; Qt's, such as the colour
-    // chooser's, speak the user's language, as in every Qt application.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslations);
+    const tonik::Translations translations;
     tonik::ColorPickerApp colorPicker;
     colorPicker.displayName = display;
     return colorPicker.InitInstance() ? application.exec() : colorPicker.ExitStatus();

@@ -1,6 +1,7 @@
 #include "color/Contrast.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "color/HtmlCode.h"
@@ -40,9 +41,20 @@ uint32_t MapIntoSrgb(double l, double chroma, double cosHue, double sinHue)
     return SrgbToColorRef(OkLabToSrgb(lab));
 }
 
-std::string Criterion(double ratio, double threshold, const char* name)
+std::string Filled(std::string text, const std::string& value)
 {
-    return std::string(ratio >= threshold ? "\u2713 " : "\u2717 ") + name;
+    if (const size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, value);
+    return text;
+}
+
+// The four criteria in the strip's order, named in the words' language.
+std::array<std::pair<double, std::string>, 4> Criteria(const ContrastWords& words)
+{
+    return {{{AA_RATIO, "AA"},
+             {AA_LARGE_RATIO, Filled(words.large, "AA")},
+             {AAA_RATIO, "AAA"},
+             {AAA_LARGE_RATIO, Filled(words.large, "AAA")}}};
 }
 
 }  // namespace
@@ -71,26 +83,32 @@ std::string FormatContrastRatio(double ratio)
     return FormatText("%u.%02u", hundredths / 100, hundredths % 100);
 }
 
-std::string ContrastText(double ratio)
+std::string FormatContrastRatio(double ratio, const ContrastWords& words)
 {
-    return "Contrast " + FormatContrastRatio(ratio) + ":1   " + Criterion(ratio, AA_RATIO, "AA") + "   " +
-           Criterion(ratio, AA_LARGE_RATIO, "AA large") + "   " + Criterion(ratio, AAA_RATIO, "AAA") + "   " +
-           Criterion(ratio, AAA_LARGE_RATIO, "AAA large");
+    std::string text = FormatContrastRatio(ratio);
+    return text.replace(text.find('.'), 1, words.decimalPoint);
 }
 
-std::string ContrastSpokenText(double ratio)
+std::string ContrastText(double ratio, const ContrastWords& words)
+{
+    std::string text = Filled(words.shown, FormatContrastRatio(ratio, words));
+    for (const auto& [threshold, name] : Criteria(words))
+        text += (ratio >= threshold ? "   \u2713 " : "   \u2717 ") + name;
+    return text;
+}
+
+std::string ContrastSpokenText(double ratio, const ContrastWords& words)
 {
     std::string passes, fails;
-    for (const auto& [threshold, name] : {std::pair{AA_RATIO, "AA"}, {AA_LARGE_RATIO, "AA large"},
-                                          {AAA_RATIO, "AAA"}, {AAA_LARGE_RATIO, "AAA large"}}) {
+    for (const auto& [threshold, name] : Criteria(words)) {
         std::string& list = ratio >= threshold ? passes : fails;
-        list += (list.empty() ? "" : ", ") + std::string(name);
+        list += (list.empty() ? "" : ", ") + name;
     }
-    std::string text = "Contrast " + FormatContrastRatio(ratio) + " to 1.";
+    std::string text = Filled(words.spoken, FormatContrastRatio(ratio, words));
     if (!passes.empty())
-        text += " Passes " + passes + ".";
+        text += " " + Filled(words.passes, passes);
     if (!fails.empty())
-        text += " Fails " + fails + ".";
+        text += " " + Filled(words.fails, fails);
     return text;
 }
 

@@ -26,10 +26,23 @@ inline constexpr double AAA_LARGE_RATIO = 4.5;
 // The ratio with two decimals, cut off and never rounded up: "4.49" for 4.4999.
 std::string FormatContrastRatio(double ratio);
 
+// The words of the contrast texts, English unless a translation is given;
+// %1 stands for the ratio or the list of criteria.
+struct ContrastWords {
+    std::string shown = "Contrast %1:1";
+    std::string large = "%1 large";  // a criterion for large text: "AA large"
+    std::string spoken = "Contrast %1 to 1.";
+    std::string passes = "Passes %1.";
+    std::string fails = "Fails %1.";
+    std::string decimalPoint = ".";
+};
+
 // What the contrast strip shows: "Contrast 4.47:1", then a check or a cross
 // before each criterion. The spoken form says the same in words.
-std::string ContrastText(double ratio);
-std::string ContrastSpokenText(double ratio);
+std::string ContrastText(double ratio, const ContrastWords& words = {});
+std::string ContrastSpokenText(double ratio, const ContrastWords& words = {});
+// The ratio as FormatContrastRatio writes it, with the words' decimal point.
+std::string FormatContrastRatio(double ratio, const ContrastWords& words);
 
 // The pair as CSS: the two codes and the ratio, three lines.
 std::string ContrastCss(uint32_t foreColor, uint32_t backColor);

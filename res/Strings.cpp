@@ -1,5 +1,7 @@
 #include "res/Strings.h"
 
+#include <QtGlobal>
+
 #include "res/ResourceIds.h"
 
 namespace tonik {
@@ -7,7 +9,7 @@ namespace tonik {
 std::string LoadStringResource(int id)
 {
     switch (id) {
-    case IDS_ABOUTBOX: return "&About Tonik...";
+    case IDS_ABOUTBOX: return QT_TRANSLATE_NOOP("Menu", "&About Tonik...");  // translated where it is shown
     default: return {};
     }
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ build-essential cmake ninja-build pkg-config dpkg-dev debhelper file
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev
   dbus-daemon dbus-bin procps python3

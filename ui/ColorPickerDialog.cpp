@@ -1,6 +1,7 @@
 #include "ui/ColorPickerDialog.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -167,17 +168,22 @@ void ColorPickerDialog::paintEvent(QPaintEvent* event)
 void ColorPickerDialog::NameControls()
 {
     // What a sighted user reads beside each control, for screen readers.
+    const char* const red = QT_TRANSLATE_NOOP("Reader", "Red");
+    const char* const green = QT_TRANSLATE_NOOP("Reader", "Green");
+    const char* const blue = QT_TRANSLATE_NOOP("Reader", "Blue");
     const std::pair<QWidget*, const char*> names[] = {
-        {redEdit, "Red"}, {greenEdit, "Green"}, {blueEdit, "Blue"}, {redSlider, "Red"},
-        {greenSlider, "Green"}, {blueSlider, "Blue"}, {htmlEdit, "HTML Code"}, {swatch, "Preview"},
-        {dropperIcon, "Dropper"}, {sample, "Sample"},
+        {redEdit, red}, {greenEdit, green}, {blueEdit, blue}, {redSlider, red}, {greenSlider, green},
+        {blueSlider, blue}, {htmlEdit, QT_TRANSLATE_NOOP("Reader", "HTML Code")},
+        {swatch, QT_TRANSLATE_NOOP("Reader", "Preview")}, {dropperIcon, QT_TRANSLATE_NOOP("Reader", "Dropper")},
+        {sample, QT_TRANSLATE_NOOP("Reader", "Sample")},
     };
     for (const auto& [control, name] : names) {
         if (control != nullptr)
-            control->setAccessibleName(QString::fromLatin1(name));
+            control->setAccessibleName(QCoreApplication::translate("Reader", name));
     }
     if (QWidget* pal = GetDlgItem(IDC_PAL))
-        pal->setAccessibleDescription(QStringLiteral("Opens the colour chooser with the custom colours"));
+        pal->setAccessibleDescription(
+            QCoreApplication::translate("Reader", "Opens the colour chooser with the custom colours"));
     NameLabelsByText(this);
     DescribeByGroupBoxes(this);
 }
@@ -239,10 +245,11 @@ void ColorPickerDialog::UpdateContrast(uint8_t skipMask)
         visionView->SetPair(colorState.foreColor, colorState.backColor);
     if (sample == nullptr)
         return;
-    const QString description = QStringLiteral("Text %1 on background %2, contrast %3:1")
-                                    .arg(QString::fromStdString(FormatHtmlCode(colorState.foreColor)),
-                                         QString::fromStdString(FormatHtmlCode(colorState.backColor)),
-                                         QString::fromStdString(FormatContrastRatio(ratio)));
+    const QString description =
+        QCoreApplication::translate("Reader", "Text %1 on background %2, contrast %3:1")
+            .arg(QString::fromStdString(FormatHtmlCode(colorState.foreColor)),
+                 QString::fromStdString(FormatHtmlCode(colorState.backColor)),
+                 QString::fromStdString(FormatContrastRatio(ratio, ReaderContrastWords())));
     if (sample->accessibleDescription() != description) {
         sample->setAccessibleDescription(description);
         // The focused SAMPLE's description is the pair and its contrast.

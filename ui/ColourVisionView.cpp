@@ -1,5 +1,6 @@
 #include "ui/ColourVisionView.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -8,9 +9,26 @@
 #include "color/ColorVision.h"
 #include "color/Contrast.h"
 #include "platform/qt/Window.h"
+#include "ui/ContrastStrip.h"
 
 namespace tonik {
 namespace {
+
+// The rows' names, in the order of VISIONS, translated where they are shown.
+constexpr const char* VISION_NAMES[] = {QT_TRANSLATE_NOOP("Vision", "As it is"), QT_TRANSLATE_NOOP("Vision", "Protanopia"),
+                                        QT_TRANSLATE_NOOP("Vision", "Deuteranopia"), QT_TRANSLATE_NOOP("Vision", "Tritanopia"),
+                                        QT_TRANSLATE_NOOP("Vision", "Achromatopsia")};
+static_assert(std::size(VISION_NAMES) == VISIONS.size());
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Vision", text);
+}
+
+QString SampleText()
+{
+    return QCoreApplication::translate("Dialog", "SAMPLE");
+}
 
 // SAMPLE in the two colours, as the dialog shows it.
 QIcon SampleIcon(const VisionPair& seen, const QFont& font, QSize size, qreal scale)
@@ -22,7 +40,7 @@ QIcon SampleIcon(const VisionPair& seen, const QFont& font, QSize size, qreal sc
         QPainter painter(&pixmap);
         painter.setFont(font);
         painter.setPen(ColorRefToQColor(seen.text));
-        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, QStringLiteral("SAMPLE"));
+        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, SampleText());
     }
     // The same on the selected row: its colours are the point.
     QIcon icon(pixmap);
@@ -34,19 +52,20 @@ QIcon SampleIcon(const VisionPair& seen, const QFont& font, QSize size, qreal sc
 
 ColourVisionView::ColourVisionView(QWidget* dialog) : QDialog(dialog)
 {
-    setWindowTitle(QStringLiteral("Colour Vision"));
+    setWindowTitle(Tr(QT_TRANSLATE_NOOP("Vision", "Colour Vision")));
     setFont(dialog->font());
     rows = new QListWidget(this);
-    rows->setAccessibleName(QStringLiteral("The pair as each reader sees it"));
+    rows->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Vision", "The pair as each reader sees it")));
     const QFontMetrics metrics(font());
-    rows->setIconSize(QSize(metrics.horizontalAdvance(QStringLiteral("SAMPLE")) + 16, metrics.height() + 10));
+    rows->setIconSize(QSize(metrics.horizontalAdvance(SampleText()) + 16, metrics.height() + 10));
     for (size_t i = 0; i < VISIONS.size(); ++i)
         rows->addItem(QString());
     fixNote = new QLabel(this);
     fixNote->setWordWrap(true);
     fixNote->hide();
-    auto* model = new QLabel(QStringLiteral("Simulated with the model of Machado, Oliveira and Fernandes (2009) "
-                                            "at full severity: an approximation of what each reader sees."),
+    auto* model = new QLabel(Tr(QT_TRANSLATE_NOOP("Vision", "Simulated with the model of Machado, Oliveira and "
+                                                            "Fernandes (2009) at full severity: an approximation "
+                                                            "of what each reader sees.")),
                              this);
     model->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
@@ -74,10 +93,12 @@ void ColourVisionView::SetPair(uint32_t text, uint32_t background)
     for (size_t i = 0; i < VISIONS.size(); ++i) {
         const VisionPair seen = SeePair(pair.first, pair.second, VISIONS[i]);
         QListWidgetItem* row = rows->item(int(i));
-        const QString name = QString::fromLatin1(VisionName(seen.vision));
+        const QString name = Tr(VISION_NAMES[i]);
         row->setIcon(SampleIcon(seen, font(), rows->iconSize(), scale));
-        row->setText(name + QStringLiteral("   ") + QString::fromStdString(ContrastText(seen.ratio)));
-        row->setData(Qt::AccessibleTextRole, name + QStringLiteral(": ") + QString::fromStdString(ContrastSpokenText(seen.ratio)));
+        row->setText(name + QStringLiteral("   ") + QString::fromStdString(ContrastText(seen.ratio, ReaderContrastWords())));
+        row->setData(Qt::AccessibleTextRole,
+                     Tr(QT_TRANSLATE_NOOP("Vision", "%1: %2"))
+                         .arg(name, QString::fromStdString(ContrastSpokenText(seen.ratio, ReaderContrastWords()))));
     }
 }
 
@@ -86,12 +107,13 @@ void ColourVisionView::NoteFix()
     if (!shown)
         return;
     QStringList failing;
-    for (Vision vision : VISIONS) {
-        if (SeePair(shown->first, shown->second, vision).ratio < AA_RATIO)
-            failing << QString::fromLatin1(VisionName(vision));
+    for (size_t i = 0; i < VISIONS.size(); ++i) {
+        if (SeePair(shown->first, shown->second, VISIONS[i]).ratio < AA_RATIO)
+            failing << Tr(VISION_NAMES[i]);
     }
-    fixNote->setText(failing.isEmpty() ? QStringLiteral("After Fix, every row passes AA.")
-                                       : QStringLiteral("After Fix, still failing AA: %1.").arg(failing.join(QStringLiteral(", "))));
+    fixNote->setText(failing.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Vision", "After Fix, every row passes AA."))
+                                       : Tr(QT_TRANSLATE_NOOP("Vision", "After Fix, still failing AA: %1."))
+                                             .arg(failing.join(QStringLiteral(", "))));
     fixNote->show();
 }
 

@@ -1,12 +1,31 @@
 #include "ui/ContrastStrip.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 
 #include "color/Contrast.h"
 #include "platform/qt/DialogBuilder.h"
 #include "platform/qt/DialogControls.h"
 
 namespace tonik {
+
+const ContrastWords& ReaderContrastWords()
+{
+    // Made once, after the translations are installed.
+    static const ContrastWords words = [] {
+        auto word = [](const char* text) { return QCoreApplication::translate("Contrast", text).toStdString(); };
+        ContrastWords w;
+        w.shown = word(QT_TRANSLATE_NOOP("Contrast", "Contrast %1:1"));
+        w.large = word(QT_TRANSLATE_NOOP("Contrast", "%1 large"));
+        w.spoken = word(QT_TRANSLATE_NOOP("Contrast", "Contrast %1 to 1."));
+        w.passes = word(QT_TRANSLATE_NOOP("Contrast", "Passes %1."));
+        w.fails = word(QT_TRANSLATE_NOOP("Contrast", "Fails %1."));
+        w.decimalPoint = QLocale::system().decimalPoint().toStdString();
+        return w;
+    }();
+    return words;
+}
 
 ContrastStrip::ContrastStrip(QWidget* dialog, int topDlu, int widthDlu) : QWidget(dialog)
 {
@@ -19,9 +38,10 @@ ContrastStrip::ContrastStrip(QWidget* dialog, int topDlu, int widthDlu) : QWidge
     label = new QLabel(this);
     label->setGeometry(units.ToPixelRect(5, 0, widthDlu - 5 - 30 - 4 - 5, BUTTON_TOP_DLU * 2 + BUTTON_HEIGHT_DLU));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    fixButton = new DialogPushButton(QStringLiteral("Fi&x"), this);
+    fixButton = new DialogPushButton(QCoreApplication::translate("Contrast", "Fi&x"), this);
     fixButton->setGeometry(units.ToPixelRect(widthDlu - 5 - 30, BUTTON_TOP_DLU, 30, BUTTON_HEIGHT_DLU));
-    fixButton->setAccessibleDescription(QStringLiteral("Moves the edited colour to the nearest readable colour"));
+    fixButton->setAccessibleDescription(
+        QCoreApplication::translate("Contrast", "Moves the edited colour to the nearest readable colour"));
 }
 
 QString ContrastStrip::SpokenText() const
@@ -31,10 +51,10 @@ QString ContrastStrip::SpokenText() const
 
 void ContrastStrip::SetRatio(double ratio)
 {
-    const QString text = QString::fromStdString(ContrastText(ratio));
+    const QString text = QString::fromStdString(ContrastText(ratio, ReaderContrastWords()));
     if (label->text() != text) {
         label->setText(text);
-        label->setAccessibleName(QString::fromStdString(ContrastSpokenText(ratio)));
+        label->setAccessibleName(QString::fromStdString(ContrastSpokenText(ratio, ReaderContrastWords())));
     }
     fixButton->setEnabled(ratio < AAA_RATIO);
 }

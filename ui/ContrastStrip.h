@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "color/Contrast.h"
+
 class QLabel;
 class QPushButton;
 
@@ -29,5 +31,9 @@ public:
     QLabel* label = nullptr;
     QPushButton* fixButton = nullptr;
 };
+
+// The contrast's words in the user's language, the ratio with its decimal
+// separator ("4,47" in German): for reading and hearing, never for CSS.
+const ContrastWords& ReaderContrastWords();
 
 }  // namespace tonik

@@ -1,4 +1,5 @@
 // The handlers of the main dialog's controls, but the dropper's.
+#include <QCoreApplication>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -176,7 +177,7 @@ void ColorPickerDialog::OnPasteColour()
         if (htmlEdit != nullptr) {
             const QString shown = text.size() > 40 ? text.left(40) + QChar(0x2026) : text;
             QToolTip::showText(htmlEdit->mapToGlobal(QPoint(0, htmlEdit->height())),
-                               QStringLiteral("Not a CSS colour: \"%1\"").arg(shown), htmlEdit);
+                               QCoreApplication::translate("Dropper", "Not a CSS colour: \"%1\"").arg(shown), htmlEdit);
         }
         return;
     }

@@ -1,5 +1,6 @@
 #include "ui/PaletteGrid.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -158,7 +159,7 @@ PaletteGrid::PaletteGrid(QWidget* parent) : QWidget(parent)
     // Before the name, whose change event makes Qt resolve and keep the
     // grid's accessible interface.
     InstallPaletteAccessibility();
-    setAccessibleName(QStringLiteral("Web-safe palette"));
+    setAccessibleName(QCoreApplication::translate("Reader", "Web-safe palette"));
 }
 
 int32_t PaletteGrid::HitTest(int x, int y) const

@@ -1,6 +1,7 @@
 #include "ui/SampleLabel.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -39,7 +40,7 @@ SampleLabel::SampleLabel(QWidget* parent) : CtlColorLabel(parent)
 
 QString SampleLabel::SwapActionName()
 {
-    return QStringLiteral("Swap");
+    return QCoreApplication::translate("Reader", "Swap");
 }
 
 void SampleLabel::keyPressEvent(QKeyEvent* event)

@@ -4,6 +4,7 @@
 // its release asks the desktop portal, whose own picker takes the user's next
 // click: a picker that ends on a release (KWin's) would otherwise take the
 // release of the click on the icon for the pick.
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "color/ColorState.h"
@@ -22,7 +23,8 @@ std::optional<QCursor> dropperCursor;
 
 namespace {
 
-const char PORTAL_MISSING_TIP[] = "Picking from the whole screen needs the desktop portal (xdg-desktop-portal)";
+const char PORTAL_MISSING_TIP[] =
+    QT_TRANSLATE_NOOP("Dropper", "Picking from the whole screen needs the desktop portal (xdg-desktop-portal)");
 
 }  // namespace
 
@@ -45,7 +47,7 @@ void ColorPickerDialog::SetUpPortalPick()
         if (swatch != nullptr)
             swatch->SetColor(NO_COLOR);
         if (dropperIcon != nullptr)
-            dropperIcon->setToolTip(QString::fromLatin1(PORTAL_MISSING_TIP));
+            dropperIcon->setToolTip(QCoreApplication::translate("Dropper", PORTAL_MISSING_TIP));
     });
 }
 

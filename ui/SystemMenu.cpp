@@ -2,6 +2,7 @@
 // window manager's menu, so the dialog carries a popup with the window
 // commands and the entries Tonik appends, routed like system commands.
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
@@ -19,8 +20,16 @@ namespace {
 constexpr QKeyCombination PASTE_COLOUR_KEY = Qt::CTRL | Qt::SHIFT | Qt::Key_V;
 // Left free by Qt's fields and by the desktops Tonik runs on.
 constexpr QKeyCombination COLOUR_VISION_KEY = Qt::CTRL | Qt::SHIFT | Qt::Key_D;
-constexpr std::pair<const char*, CssFormat> COPY_AS_FORMS[] = {
-    {"&Hex", CssFormat::Hex}, {"&RGB", CssFormat::Rgb}, {"H&SL", CssFormat::Hsl}, {"&OKLCH", CssFormat::OkLch}};
+// The forms keep their CSS names in every language; their letters may move.
+constexpr std::pair<const char*, CssFormat> COPY_AS_FORMS[] = {{QT_TRANSLATE_NOOP("Menu", "&Hex"), CssFormat::Hex},
+                                                             {QT_TRANSLATE_NOOP("Menu", "&RGB"), CssFormat::Rgb},
+                                                             {QT_TRANSLATE_NOOP("Menu", "H&SL"), CssFormat::Hsl},
+                                                             {QT_TRANSLATE_NOOP("Menu", "&OKLCH"), CssFormat::OkLch}};
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Menu", text);
+}
 
 }  // namespace
 
@@ -52,33 +61,33 @@ QMenu* ColorPickerDialog::SystemMenu()
         QAction* action = systemMenu->addAction(text);
         connect(action, &QAction::triggered, this, [this, command] { OnSysCommand(command); });
     };
-    add(QStringLiteral("&Move"), SC_MOVE);
-    add(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
-    add(QStringLiteral("&Close"), SC_CLOSE);
+    add(Tr(QT_TRANSLATE_NOOP("Menu", "&Move")), SC_MOVE);
+    add(Tr(QT_TRANSLATE_NOOP("Menu", "Mi&nimize")), SC_MINIMIZE);
+    add(Tr(QT_TRANSLATE_NOOP("Menu", "&Close")), SC_CLOSE);
     systemMenu->addSeparator();
-    showContrastAction = systemMenu->addAction(QStringLiteral("Show Con&trast"));
+    showContrastAction = systemMenu->addAction(Tr(QT_TRANSLATE_NOOP("Menu", "Show Con&trast")));
     showContrastAction->setCheckable(true);
     showContrastAction->setChecked(contrastShown);
     connect(showContrastAction, &QAction::toggled, this, &ColorPickerDialog::ShowContrast);
-    connect(systemMenu->addAction(QStringLiteral("Copy as CS&S")), &QAction::triggered, this,
+    connect(systemMenu->addAction(Tr(QT_TRANSLATE_NOOP("Menu", "Copy as CS&S"))), &QAction::triggered, this,
             &ColorPickerDialog::OnCopyCss);
     // Copy As: each form shows what it copies, written when the menu opens.
-    QMenu* copyAs = systemMenu->addMenu(QStringLiteral("Cop&y As"));
+    QMenu* copyAs = systemMenu->addMenu(Tr(QT_TRANSLATE_NOOP("Menu", "Cop&y As")));
     for (const auto& [name, format] : COPY_AS_FORMS) {
-        QAction* action = copyAs->addAction(QString::fromLatin1(name));
+        QAction* action = copyAs->addAction(Tr(name));
         connect(action, &QAction::triggered, this, [this, format] { OnCopyAs(format); });
     }
     connect(copyAs, &QMenu::aboutToShow, this, [this, copyAs] {
         for (size_t i = 0; i < std::size(COPY_AS_FORMS); ++i)
             copyAs->actions()[qsizetype(i)]->setText(
-                QStringLiteral("%1\t%2").arg(QString::fromLatin1(COPY_AS_FORMS[i].first),
+                QStringLiteral("%1\t%2").arg(Tr(COPY_AS_FORMS[i].first),
                                              QString::fromStdString(FormatCssColor(colorState.current, COPY_AS_FORMS[i].second))));
     });
-    QAction* paste = systemMenu->addAction(QStringLiteral("&Paste Colour"));
+    QAction* paste = systemMenu->addAction(Tr(QT_TRANSLATE_NOOP("Menu", "&Paste Colour")));
     paste->setShortcut(PASTE_COLOUR_KEY);  // shown; the dialog's own shortcut takes the key
     paste->setShortcutContext(Qt::WidgetShortcut);
     connect(paste, &QAction::triggered, this, &ColorPickerDialog::OnPasteColour);
-    visionAction = systemMenu->addAction(QStringLiteral("Colour &Vision"));
+    visionAction = systemMenu->addAction(Tr(QT_TRANSLATE_NOOP("Menu", "Colour &Vision")));
     visionAction->setCheckable(true);
     visionAction->setChecked(visionShown);
     visionAction->setShortcut(COLOUR_VISION_KEY);  // shown; the dialog's own shortcut takes the key
@@ -87,7 +96,7 @@ QMenu* ColorPickerDialog::SystemMenu()
     const std::string about = LoadStringResource(IDS_ABOUTBOX);
     if (!about.empty()) {
         systemMenu->addSeparator();
-        add(QString::fromStdString(about), IDM_ABOUTBOX);
+        add(Tr(about.c_str()), IDM_ABOUTBOX);
     }
     return systemMenu;
 }

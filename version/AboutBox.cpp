@@ -1,5 +1,6 @@
 #include "version/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -50,7 +51,10 @@ void AboutBox::FillFromVersion()
 {
     VersionInfo info;
     info.LoadFromModule(nullptr);
-    const AboutText about = ComposeAboutText(info);
+    AboutWords words;
+    words.about = QCoreApplication::translate("About", "About ").toStdString();
+    words.builtOn = QCoreApplication::translate("About", "Built on %Y-%b-%d %H:%M:%S").toStdString();
+    const AboutText about = ComposeAboutText(info, words);
     SetCaption(QString::fromStdString(about.caption));
     SetText(QString::fromStdString(about.text));
 }
@@ -73,6 +77,10 @@ void AboutBox::DoDataExchange()
 {
     textField = dynamic_cast<QPlainTextEdit*>(GetDlgItem(IDC_ABOUT_TEXT));
     okButton = dynamic_cast<QPushButton*>(GetDlgItem(IDOK));
+    // The template's only word; the builder translates it as it does every
+    // template text, and this names it for the translators.
+    if (okButton != nullptr)
+        okButton->setText(QCoreApplication::translate("Dialog", "OK"));
     setWindowTitle(caption);
     if (textField != nullptr) {
         textField->setPlainText(ForDisplay(text));

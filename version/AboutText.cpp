@@ -5,10 +5,10 @@
 
 namespace tonik {
 
-AboutText ComposeAboutText(VersionInfo& info)
+AboutText ComposeAboutText(VersionInfo& info, const AboutWords& words)
 {
     AboutText about;
-    about.caption = "About " + info.GetInternalName();
+    about.caption = words.about + info.GetInternalName();
     TextList list;
     list.Set(info.FormatVersion("%p\r\n%g V%a.%b.%c.%d\r\n").c_str());
     for (const std::string& line : {info.GetCompanyName(), info.GetLegalCopyright(), info.GetComments()}) {
@@ -16,7 +16,7 @@ AboutText ComposeAboutText(VersionInfo& info)
             continue;
         list.Append((line + "\r\n").c_str());
     }
-    list.Append(CNTimeStamp::GetBuildTime().Format("Built on %Y-%b-%d %H:%M:%S").c_str());
+    list.Append(CNTimeStamp::GetBuildTime().Format(words.builtOn.c_str()).c_str());
     about.text = list.Join();
     return about;
 }

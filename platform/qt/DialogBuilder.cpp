@@ -1,5 +1,6 @@
 #include "platform/qt/DialogBuilder.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
@@ -35,9 +36,11 @@ protected:
     }
 };
 
+// A template's texts are English; the user's language has them translated
+// (context "Dialog"), with their own mnemonic letters.
 QString Text(const DialogItem& item)
 {
-    return QString::fromStdString(item.text);
+    return item.text.empty() ? QString() : QCoreApplication::translate("Dialog", item.text.c_str());
 }
 
 Qt::Alignment StaticAlignment(uint32_t style)
