@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>&amp;Safe</source>
-        <translation>&amp;Segura</translation>
+        <translation>&amp;Web</translation>
     </message>
     <message>
         <source>&amp;Copy</source>

@@ -90,15 +90,16 @@ void ColourVisionView::SetPair(uint32_t text, uint32_t background)
     shown = pair;
     fixNote->hide();
     const qreal scale = devicePixelRatioF();
+    const ContrastWords words = ReaderContrastWords();
     for (size_t i = 0; i < VISIONS.size(); ++i) {
         const VisionPair seen = SeePair(pair.first, pair.second, VISIONS[i]);
         QListWidgetItem* row = rows->item(int(i));
         const QString name = Tr(VISION_NAMES[i]);
         row->setIcon(SampleIcon(seen, font(), rows->iconSize(), scale));
-        row->setText(name + QStringLiteral("   ") + QString::fromStdString(ContrastText(seen.ratio, ReaderContrastWords())));
+        row->setText(name + QStringLiteral("   ") + QString::fromStdString(ContrastText(seen.ratio, words)));
         row->setData(Qt::AccessibleTextRole,
                      Tr(QT_TRANSLATE_NOOP("Vision", "%1: %2"))
-                         .arg(name, QString::fromStdString(ContrastSpokenText(seen.ratio, ReaderContrastWords()))));
+                         .arg(name, QString::fromStdString(ContrastSpokenText(seen.ratio, words))));
     }
 }
 

@@ -10,20 +10,16 @@
 
 namespace tonik {
 
-const ContrastWords& ReaderContrastWords()
+ContrastWords ReaderContrastWords()
 {
-    // Made once, after the translations are installed.
-    static const ContrastWords words = [] {
-        auto word = [](const char* text) { return QCoreApplication::translate("Contrast", text).toStdString(); };
-        ContrastWords w;
-        w.shown = word(QT_TRANSLATE_NOOP("Contrast", "Contrast %1:1"));
-        w.large = word(QT_TRANSLATE_NOOP("Contrast", "%1 large"));
-        w.spoken = word(QT_TRANSLATE_NOOP("Contrast", "Contrast %1 to 1."));
-        w.passes = word(QT_TRANSLATE_NOOP("Contrast", "Passes %1."));
-        w.fails = word(QT_TRANSLATE_NOOP("Contrast", "Fails %1."));
-        w.decimalPoint = QLocale::system().decimalPoint().toStdString();
-        return w;
-    }();
+    auto word = [](const char* text) { return QCoreApplication::translate("Contrast", text).toStdString(); };
+    ContrastWords words;
+    words.shown = word(QT_TRANSLATE_NOOP("Contrast", "Contrast %1:1"));
+    words.large = word(QT_TRANSLATE_NOOP("Contrast", "%1 large"));
+    words.spoken = word(QT_TRANSLATE_NOOP("Contrast", "Contrast %1 to 1."));
+    words.passes = word(QT_TRANSLATE_NOOP("Contrast", "Passes %1."));
+    words.fails = word(QT_TRANSLATE_NOOP("Contrast", "Fails %1."));
+    words.decimalPoint = QLocale::system().decimalPoint().toStdString();
     return words;
 }
 
@@ -51,10 +47,11 @@ QString ContrastStrip::SpokenText() const
 
 void ContrastStrip::SetRatio(double ratio)
 {
-    const QString text = QString::fromStdString(ContrastText(ratio, ReaderContrastWords()));
+    const ContrastWords words = ReaderContrastWords();
+    const QString text = QString::fromStdString(ContrastText(ratio, words));
     if (label->text() != text) {
         label->setText(text);
-        label->setAccessibleName(QString::fromStdString(ContrastSpokenText(ratio, ReaderContrastWords())));
+        label->setAccessibleName(QString::fromStdString(ContrastSpokenText(ratio, words)));
     }
     fixButton->setEnabled(ratio < AAA_RATIO);
 }

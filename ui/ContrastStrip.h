@@ -32,8 +32,9 @@ public:
     QPushButton* fixButton = nullptr;
 };
 
-// The contrast's words in the user's language, the ratio with its decimal
-// separator ("4,47" in German): for reading and hearing, never for CSS.
-const ContrastWords& ReaderContrastWords();
+// The contrast's words in the language of the installed translations, the
+// ratio with the user's decimal separator ("4,47" in German): for reading
+// and hearing, never for CSS.
+ContrastWords ReaderContrastWords();
 
 }  // namespace tonik

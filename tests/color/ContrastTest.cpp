@@ -36,6 +36,19 @@ TEST(Contrast, RatioTextIsCutOffNeverRoundedUp)
     EXPECT_EQ(ContrastText(2.9999), "Contrast 2.99:1   \u2717 AA   \u2717 AA large   \u2717 AAA   \u2717 AAA large");
     EXPECT_EQ(ContrastSpokenText(7), "Contrast 7.00 to 1. Passes AA, AA large, AAA, AAA large.");
     EXPECT_EQ(ContrastSpokenText(1), "Contrast 1.00 to 1. Fails AA, AA large, AAA, AAA large.");
+
+    // In the words of a translation, with its decimal separator.
+    ContrastWords german;
+    german.shown = "Kontrast %1:1";
+    german.large = "%1 gro\u00DF";
+    german.spoken = "Kontrast %1 zu 1.";
+    german.passes = "Erf\u00FCllt %1.";
+    german.fails = "Verfehlt %1.";
+    german.decimalPoint = ",";
+    EXPECT_EQ(ContrastText(4.4999, german),
+              "Kontrast 4,49:1   \u2717 AA   \u2713 AA gro\u00DF   \u2717 AAA   \u2717 AAA gro\u00DF");
+    EXPECT_EQ(ContrastSpokenText(4.5, german),
+              "Kontrast 4,50 zu 1. Erf\u00FCllt AA, AA gro\u00DF, AAA gro\u00DF. Verfehlt AAA.");
 }
 
 TEST(Contrast, OkLabRoundTripsAndMatchesItsReference)

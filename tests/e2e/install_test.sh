@@ -32,4 +32,10 @@ catalog=$(zcat "$stage/compose/usr/share/swcatalog/xml/tonik.xml.gz")
 grep -q '<id>com.kavon.Tonik</id>' <<<"$catalog" || { echo "compose dropped Tonik: $compose" >&2; exit 1; }
 grep -q 'width="128"' <<<"$catalog" || { echo "no 128 px icon in the catalog" >&2; exit 1; }
 grep -q '<screenshot' <<<"$catalog" || { echo "no screenshot in the catalog" >&2; exit 1; }
+# The summary in each language Tonik speaks, for the software centre; the desktop entry's comment too.
+for language in de es fr; do
+  grep -q "<summary xml:lang=\"$language\">" <<<"$catalog" || { echo "no $language summary in the catalog" >&2; exit 1; }
+  grep -q "^Comment\[$language\]=" "$stage/usr/share/applications/com.kavon.Tonik.desktop" ||
+    { echo "no $language comment in the desktop entry" >&2; exit 1; }
+done
 echo "install: ok"
