@@ -11,7 +11,8 @@ import warnings
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+from gi.repository import Atspi  # noqa: E402
+from a11y import pump  # noqa: E402
 
 warnings.filterwarnings("ignore", category=DeprecationWarning)  # Atspi 2.46's get_action_iface
 TONIK = sys.argv[1]
@@ -25,15 +26,6 @@ focused = []
 def check(condition, what):
     if not condition:
         failures.append(what)
-
-
-def pump(seconds):
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.01)
 
 
 def listen(event):

@@ -12,6 +12,7 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
+from a11y import pump  # noqa: E402
 
 warnings.filterwarnings("ignore", category=DeprecationWarning)  # Atspi 2.46's get_action_name
 TONIK = sys.argv[1]
@@ -31,15 +32,6 @@ def listen(event):
     except GLib.Error:
         role, name = "?", "?"
     heard.append((event.type, role, name, event.detail1))
-
-
-def pump(seconds):
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.01)
 
 
 def keys(*names):
