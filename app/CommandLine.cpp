@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -147,13 +149,19 @@ int HandleCommandLine(int argc, char** argv)
     return -1;
 }
 
-void PrintNoDisplay(int argc, char** argv)
+void PrintNoDisplay()
 {
-    int count = argc;
-    const QCoreApplication core(count, argv);
-    const Translations translations;
-    Print(stderr, Tr(QT_TRANSLATE_NOOP("CommandLine", "tonik: no display to open a window on (neither X11 nor Wayland); "
-                     "tonik --contrast TEXT BACKGROUND works without one\n")));
+    // No application object: Qt would first complain of a locale that is not UTF-8.
+    const char* message = QT_TRANSLATE_NOOP("CommandLine",
+                                            "tonik: no display to open a window on (neither X11 nor Wayland); "
+                                            "tonik --contrast TEXT BACKGROUND works without one\n");
+    QString text = QString::fromUtf8(message);
+    QTranslator tonik;
+    if (tonik.load(QLocale::system(), QStringLiteral("tonik"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        if (const QString translated = tonik.translate("CommandLine", message); !translated.isEmpty())
+            text = translated;
+    }
+    Print(stderr, text);
 }
 
 std::string DisplayName(int argc, char** argv)

@@ -14,7 +14,7 @@ int HandleCommandLine(int argc, char** argv);
 
 // Says on standard error, in the user's language, that there is no display
 // and that --contrast needs none.
-void PrintNoDisplay(int argc, char** argv);
+void PrintNoDisplay();
 
 // The X display Qt will connect to: its -display option (read before Qt takes
 // it out of argv), else $DISPLAY; empty when neither names one.

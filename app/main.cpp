@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     // Over ssh or in a text console Qt would abort; a script can still ask
     // for a pair's contrast.
     if (!tonik::DisplayReachable(argc, argv, display)) {
-        tonik::PrintNoDisplay(argc, argv);
+        tonik::PrintNoDisplay();
         return 1;
     }
     QApplication application(argc, argv);
