@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Built on %Y-%b-%d %H:%M:%S</source>
-        <translation>Compilado el %d %b %Y %H:%M:%S</translation>
+        <translation>Compilado el %d/%m/%Y %H:%M:%S</translation>
     </message>
 </context>
 <context>

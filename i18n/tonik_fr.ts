@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Built on %Y-%b-%d %H:%M:%S</source>
-        <translation>Compilé le %d %b %Y %H:%M:%S</translation>
+        <translation>Compilé le %d/%m/%Y %H:%M:%S</translation>
     </message>
 </context>
 <context>
