@@ -46,7 +46,7 @@ def speech(log, start):
     return [m.group(1) for m in SPOKEN.finditer(text)]
 
 
-def still(log, quiet=1.0, limit=10.0):
+def still(log, quiet=1.5, limit=10.0):
     """Waits until Orca's log has not grown for `quiet` seconds."""
     end = time.monotonic() + limit
     size, since = -1, time.monotonic()
@@ -60,17 +60,22 @@ def still(log, quiet=1.0, limit=10.0):
     return size
 
 
-def step(log, *keys, typed=None):
-    """Presses the keys (or types the text), returns what Orca said."""
+def step(log, *keys, typed=None, until=None):
+    """Presses the keys (or types the text), returns what Orca said once its
+    log is still and, on a busy machine, what `until` waits for was said."""
     start = still(log)
     if typed is not None:
         subprocess.run(["xdotool", "type", "--delay", "200", typed], check=True)
     for key in keys:
         subprocess.run(["xdotool", "key", key], check=True)
         time.sleep(0.3)
-    time.sleep(0.3)
-    still(log)
-    said = speech(log, start)
+    deadline = time.monotonic() + 15
+    while True:
+        time.sleep(0.3)
+        still(log)
+        said = speech(log, start)
+        if until is None or until(said) or time.monotonic() > deadline:
+            break
     # No step says a text twice, nor the contrast twice.
     check(len(said) == len(set(said)), f"{keys or typed} said a text twice: {said}")
     check(sum(s.count("Contrast") for s in said) <= 1, f"{keys or typed} said the contrast twice: {said}")
@@ -101,57 +106,57 @@ try:
     check(any(s.startswith("Red slider") for s in opening), f"the first focus was heard as {opening}")
 
     # Fields are read whole (the background, white, is edited).
-    said = step(log, "Tab")
+    said = step(log, "Tab", until=lambda said: "255 selected." in said)
     check("255 selected." in said, f"the Red field was heard as {said}")
-    said = step(log, "alt+h", "Tab")
+    said = step(log, "alt+h", "Tab", until=lambda said: "#FFFFFF selected." in said)
     check("#FFFFFF selected." in said, f"the HTML code field was heard as {said}")
 
     # A code typed a key at a time: each change of the ratio once; typed at
     # a normal speed: once, at the end.
     step(log, "numbersign")
     for key in ("7", "7", "7"):
-        said = step(log, key)
+        said = step(log, key, until=contrasts)
         check(len(contrasts(said)) == 1, f"typing {key} was heard as {said}")
     step(log, "ctrl+a")
-    said = step(log, typed="#336699")
+    said = step(log, typed="#336699", until=contrasts)
     check(len(contrasts(said)) == 1, f"a code typed at a normal speed was heard as {said}")
 
     # Fix says the colour it made and the new ratio, in one utterance, and
     # not the dialog around it.
-    said = step(log, "alt+x")
+    said = step(log, "alt+x", until=contrasts)
     check(len(said) == 1 and re.match(r"(notification )?Back #[0-9A-F]{6}\. Contrast ", said[0]),
           f"Fix was heard as {said}")
 
     # A letter's choice is said, the unchanged ratio is not.
-    said = step(log, "alt+f")
+    said = step(log, "alt+f", until=lambda said: any("Front #" in s for s in said))
     check(any("Front #000000" in s for s in said) and not contrasts(said), f"Alt+F was heard as {said}")
-    said = step(log, "alt+k")
+    said = step(log, "alt+k", until=lambda said: any("Back #" in s for s in said))
     check(any("Back #" in s for s in said) and not contrasts(said), f"Alt+K was heard as {said}")
     step(log, "shift+Tab", "shift+Tab")
     for key in ("Up", "Down"):
-        said = step(log, key)
+        said = step(log, key, until=bool)
         check(said and not contrasts(said), f"{key} in the pair was heard as {said}")
 
     # On to Pal, which says what it opens, and the palette; a pick says the
     # cell's colour and the ratio.
     heard = []
     for _ in range(8):
-        said = step(log, "Tab")
+        said = step(log, "Tab", until=bool)
         heard += said
         if any(re.match(r"#[0-9A-F]{6}\.?$", s) for s in said):
             break
     check(any("Opens the colour chooser with the custom colours" in s for s in heard), f"Pal was heard as {heard}")
     step(log, "Right")
-    said = step(log, "shift+Return")
+    said = step(log, "shift+Return", until=contrasts)
     check(len(said) == 1 and re.match(r"(notification )?Back #[0-9A-F]{6}\. Contrast ", said[0]),
           f"a palette pick was heard as {said}")
     step(log, "Tab")
-    said = step(log, "space")
+    said = step(log, "space", until=lambda said: any(s.count("#") == 2 for s in said))
     # A swap: the two colours, from the announcement (Qt 6.4) or from SAMPLE's
     # description (Qt 6.8 tells its change); the unchanged ratio is not announced.
     check(len(said) == 1 and said[0].count("#") == 2 and not contrasts(said), f"a swap was heard as {said}")
 
-    said = step(log, "alt+space")
+    said = step(log, "alt+space", until=lambda said: any(s.startswith("Move") for s in said))
     check(any(s.startswith("Move") for s in said), f"the window menu was heard as {said}")
     step(log, "Escape")
     subprocess.run(["xdotool", "key", "Escape"], check=True)
