@@ -26,16 +26,5 @@ TEST(ColorVision, PairsAreSeenAsCuloriSeesThem)
     }
 }
 
-TEST(ColorVision, AsItIsIsThePairItselfAndGreysStayGrey)
-{
-    const VisionPair pair = SeePair(0x00336699, 0x00FFFFFF, Vision::AsItIs);
-    EXPECT_EQ(pair.text, 0x00336699u);
-    EXPECT_DOUBLE_EQ(pair.ratio, ContrastRatio(0x00336699, 0x00FFFFFF));
-    for (Vision vision : VISIONS) {
-        for (uint32_t grey : {0x00000000u, 0x00777777u, 0x00FFFFFFu})
-            EXPECT_EQ(SimulateVision(grey | 0xFF000000u, vision), grey) << VisionName(vision);
-    }
-}
-
 }  // namespace
 }  // namespace tonik

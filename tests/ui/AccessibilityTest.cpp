@@ -40,18 +40,6 @@ TEST_F(DialogTest, ScreenReadersHearEveryControlByItsName)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.GetDlgItem(IDC_PAL))->text(QAccessible::Description),
               "Opens the colour chooser with the custom colours");
 
-    // A field's text is one run, selected whole: Orca reads it from the runs.
-    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(dialog.redEdit)->textInterface();
-    ASSERT_NE(text, nullptr);
-    dialog.redEdit->setText("255");
-    dialog.redEdit->selectAll();
-    int start = -1, end = -1;
-    for (int offset : {0, 1, 2}) {
-        text->attributes(offset, &start, &end);
-        EXPECT_EQ(std::pair(start, end), std::pair(0, 3)) << offset;
-    }
-    text->selection(0, &start, &end);
-    EXPECT_EQ(text->text(start, end), "255");
 
     // The dialog shows its visible controls: not the hidden OK and Cancel, not
     // the empty frames of the group boxes.

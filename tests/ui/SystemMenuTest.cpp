@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QSet>
 #include <QPushButton>
 #include <QTimer>
 
@@ -44,16 +43,6 @@ TEST_F(DialogTest, SystemMenuEndsWithTheAboutEntry)
     EXPECT_EQ(actions[0]->text(), QStringLiteral("&Move"));
     EXPECT_EQ(actions[1]->text(), QStringLiteral("Mi&nimize"));
     EXPECT_EQ(actions[2]->text(), QStringLiteral("&Close"));
-    // Each entry has a letter of its own.
-    QSet<QChar> letters;
-    for (const QAction* action : actions) {
-        const qsizetype mark = action->text().indexOf(QLatin1Char('&'));
-        if (!action->isSeparator()) {
-            ASSERT_GE(mark, 0) << action->text().toStdString();
-            EXPECT_FALSE(letters.contains(action->text()[mark + 1].toLower())) << action->text().toStdString();
-            letters.insert(action->text()[mark + 1].toLower());
-        }
-    }
 }
 
 TEST_F(DialogTest, F1OpensTheAboutBox)
