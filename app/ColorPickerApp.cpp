@@ -5,12 +5,14 @@
 #include <QSessionManager>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 #include "app/SettingsStore.h"
 #include "color/ColorState.h"
 #include "color/HtmlCode.h"
 #include "platform/SaveFile.h"
 #include "platform/qt/ClipboardKeeper.h"
+#include "platform/qt/DisplayLoss.h"
 #include "platform/qt/QuitSignals.h"
 #include "support/NumberText.h"
 #include "ui/ColorPickerDialog.h"
@@ -61,8 +63,12 @@ bool ColorPickerApp::InitInstance()
     const QuitSignals quitSignals([&dialog] { RequestEnd(dialog); });
     // The session's save request (a checkpoint, or a logout that another
     // program may still cancel) saves the colours and leaves Tonik running.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog,
-                     [this, &store, &dialog] { SaveSettings(store, dialog); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog, [this, &store, &dialog] {
+        const std::lock_guard lock(saveMutex);
+        SaveSettings(store, dialog);
+    });
+    const DisplayLossWatch displayLoss(
+        [this, &store, &dialog](bool reconnects) { OnDisplayLost(store, dialog, reconnects); });
     if (beforeModal)
         beforeModal(dialog);
     dialog.DoModal();
@@ -101,10 +107,33 @@ void ColorPickerApp::RequestEnd(ColorPickerDialog& dialog)
 // InitInstance returns for an exit with status 0, or 1 when the save failed.
 void ColorPickerApp::EndRun(SettingsStore& store, const ColorPickerDialog& dialog)
 {
-    if (!SaveSettings(store, dialog))
+    {
+        const std::lock_guard lock(saveMutex);
+        endSaved = SaveSettings(store, dialog);
+    }
+    if (!*endSaved)
         exitStatus = 1;
     if (const std::optional<std::string> text = ClipboardTextToKeep())
         KeepClipboardText(*text, displayName);
+}
+
+// The display went away (a logout that ended the X server or the compositor
+// first, a crash of either): Qt is about to end the process, so the colours
+// are saved now as the road out saves them, from the colour state and the
+// store alone, and Tonik ends at once, without its clipboard keeper for a
+// display that is gone. Where Qt connects again to a compositor that came
+// back, the save counts as held and the run goes on.
+void ColorPickerApp::OnDisplayLost(SettingsStore& store, const ColorPickerDialog& dialog, bool reconnects)
+{
+    const std::lock_guard lock(saveMutex);
+    const bool saved = endSaved.has_value() ? *endSaved : SaveSettings(store, dialog);
+    if (reconnects)
+        return;
+    const QByteArray path = QFile::encodeName(store.FileName());
+    std::fprintf(stderr, saved ? "tonik: the display went away; the colours were saved in %s\n"
+                               : "tonik: the display went away; the colours could not be saved in %s\n",
+                 path.constData());
+    _exit(1);
 }
 
 bool ColorPickerApp::SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const

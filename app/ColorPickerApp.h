@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <functional>
+#include <mutex>
+#include <optional>
 #include <string>
 
 namespace tonik {
@@ -34,8 +36,13 @@ public:
 private:
     bool SaveSettings(SettingsStore& store, const ColorPickerDialog& dialog) const;
     void EndRun(SettingsStore& store, const ColorPickerDialog& dialog);
+    void OnDisplayLost(SettingsStore& store, const ColorPickerDialog& dialog, bool reconnects);
     QString application;
     int exitStatus = 0;
+    // One save at a time (Qt may find a lost display on a thread of its own);
+    // what the end's save gave, once it ran.
+    std::mutex saveMutex;
+    std::optional<bool> endSaved;
 };
 
 // Settings names and the section they live in.

@@ -21,7 +21,9 @@ bool PlatformNamed(int argc, char** argv)
     return false;
 }
 
-bool WaylandReachable()
+}  // namespace
+
+bool WaylandDisplayReachable()
 {
     const char* name = std::getenv("WAYLAND_DISPLAY");
     if (name == nullptr || *name == '\0')
@@ -46,6 +48,8 @@ bool WaylandReachable()
     return connected;
 }
 
+namespace {
+
 bool X11Reachable(const std::string& display)
 {
     if (display.empty())
@@ -60,7 +64,7 @@ bool X11Reachable(const std::string& display)
 
 bool DisplayReachable(int argc, char** argv, const std::string& x11Display)
 {
-    return PlatformNamed(argc, argv) || WaylandReachable() || X11Reachable(x11Display);
+    return PlatformNamed(argc, argv) || WaylandDisplayReachable() || X11Reachable(x11Display);
 }
 
 }  // namespace tonik

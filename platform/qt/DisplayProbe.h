@@ -12,4 +12,7 @@ namespace tonik {
 // accepts a connection.
 bool DisplayReachable(int argc, char** argv, const std::string& x11Display);
 
+// Whether the Wayland display ($WAYLAND_DISPLAY) accepts a connection.
+bool WaylandDisplayReachable();
+
 }  // namespace tonik

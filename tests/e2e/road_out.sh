@@ -3,7 +3,7 @@
 # chooser or the About box open, signals ignored by nohup, a lock on the
 # settings folder held by another process or by a second Tonik stopped in its
 # save, a folder without file locks, a read-only settings file and one that
-# cannot be written. The user's own files beside the settings survive it all.
+# cannot be written, and the X server going away. The user's own files beside the settings survive it all.
 #   road_out.sh TONIK STOP_IN_SAVE_LIBRARY NO_FILE_LOCKS_LIBRARY
 set -euo pipefail
 TONIK=$1
@@ -123,4 +123,22 @@ pick_red
 xdotool key Escape
 ends_within 30 1
 grep -q "could not save the colours in $(conf) .*ForeColor #FF0000" "$HOME/stderr" || fail "the failed save was not said: $(cat "$HOME/stderr")"
+# The X server goes away under a changed Tonik (a logout's SIGTERM, a crash's
+# SIGKILL): the change is saved, and Tonik says so and ends with status 1.
+for signal in TERM KILL; do
+  rm -rf "$(dirname "$(conf)")" "$HOME/display"
+  fresh_settings
+  Xvfb -displayfd 4 -nolisten tcp -noreset 4>"$HOME/display" >/dev/null 2>&1 &
+  XVFB=$!
+  until [ -s "$HOME/display" ]; do sleep 0.05; done
+  OUR_DISPLAY=$DISPLAY DISPLAY=:$(cat "$HOME/display")
+  TONIK_STDERR=$HOME/stderr start_tonik
+  pick_red
+  kill -$signal $XVFB
+  ends_within 50 1
+  DISPLAY=$OUR_DISPLAY
+  expect_setting ForeColor $RED
+  grep -q "the display went away; the colours were saved in $(conf)" "$HOME/stderr" || fail "after SIG$signal: $(cat "$HOME/stderr")"
+  expect_only_theirs
+done
 echo "road out: ok"

@@ -157,4 +157,53 @@ for RUN in "wayland 1" "xcb 1" "wayland 2" "wayland 1.5" "moved 1"; do
 done
 
 kill "$monitor"
+
+# Sway goes away under a first run's Tonik, native and on Xwayland: each
+# writes its whole file, says so and ends with status 1. Where Qt can connect
+# again (Qt 6.6 on, QT_WAYLAND_RECONNECT), a Tonik whose compositor comes back
+# on its socket goes on with its window there, and its end is a plain one.
+complete() {
+  for name in Foreground ForeColor BackColor CustColor15 ShowContrast; do
+    grep -q "^$name=" "$SESSION/$1/Kavon/tonik.conf" || fail "$1: no $name saved: $(cat "$SESSION/$1/tonik.err")"
+  done
+}
+start_first_run() {
+  mkdir -p "$SESSION/$1"
+  env XDG_CONFIG_HOME="$SESSION/$1" ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "${@:2}" "$TONIK" 2>"$SESSION/$1/tonik.err" &
+}
+start_first_run wayland QT_QPA_PLATFORM=wayland; NATIVE=$!
+start_first_run xcb QT_QPA_PLATFORM=xcb DISPLAY="$(cat "$SESSION/display")"; XWAYLAND=$!
+TONIKS=2 FIRST_SWAY=$SWAYSOCK
+if dpkg --compare-versions "$(dpkg-query -W -f='${Version}' qt6-base-dev)" ge 6.6; then
+  ln -s "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" "$SESSION/compositor"
+  start_first_run reconnect QT_QPA_PLATFORM=wayland QT_WAYLAND_RECONNECT=1 WAYLAND_DISPLAY="$SESSION/compositor"
+  AGAIN=$! TONIKS=3
+fi
+toniks() { [ "$(swaymsg -t get_tree | grep -c '"name": "Tonik"')" = "$1" ]; }
+until_true 20 toniks $TONIKS || fail "not $TONIKS Tonik windows"
+if [ -n "${AGAIN:-}" ]; then
+  ls "$XDG_RUNTIME_DIR" >"$SESSION/before"
+  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$SESSION/sway.conf" >"$SESSION/log/sway-again" 2>&1 &
+  added() { ls "$XDG_RUNTIME_DIR" | grep -vxFf "$SESSION/before" | grep -x "$1"; }
+  until_true 20 added 'sway-ipc.*' >/dev/null || fail "no second sway"
+  export SWAYSOCK=$XDG_RUNTIME_DIR/$(added 'sway-ipc.*')
+  ln -sfn "$XDG_RUNTIME_DIR/$(added 'wayland-[0-9]*')" "$SESSION/compositor"
+fi
+SWAYSOCK=$FIRST_SWAY swaymsg -q exit 2>/dev/null || true  # it ends before it answers
+for road in wayland:$NATIVE xcb:$XWAYLAND; do
+  PID=${road#*:} ROAD=${road%:*}
+  until_true 20 bash -c "! kill -0 $PID 2>/dev/null" || fail "$ROAD: Tonik still runs without its display"
+  status=0; wait "$PID" || status=$?
+  [ $status = 1 ] || fail "$ROAD: status $status without its display"
+  grep -q "the display went away; the colours were saved in $SESSION/$ROAD/Kavon/tonik.conf" "$SESSION/$ROAD/tonik.err" ||
+    fail "$ROAD: $(cat "$SESSION/$ROAD/tonik.err")"
+  complete "$ROAD"
+done
+if [ -n "${AGAIN:-}" ]; then
+  until_true 20 toniks 1 || fail "Tonik's window is not back on the sway that came back"
+  kill -0 "$AGAIN" || fail "Tonik ended although its compositor came back"
+  complete reconnect
+  kill -TERM "$AGAIN"
+  wait "$AGAIN" || fail "reconnected, Tonik ended with status $?"
+fi
 echo "wayland dropper: ok"
