@@ -38,12 +38,17 @@ start_bus() {
   fi
 }
 
+# has_owner NAME: whether a program owns the name on the session bus.
+has_owner() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q 'boolean true'
+}
+
 # The desktop portal started by the session answers with a Screenshot
 # interface that can pick (asked once it owns its name: a call before would
 # have the bus start a second one).
 has_portal() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.portal.Desktop | grep -q 'boolean true' &&
+  has_owner org.freedesktop.portal.Desktop &&
   dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
     org.freedesktop.DBus.Properties.Get string:org.freedesktop.portal.Screenshot string:version | grep -q uint32
 }
