@@ -67,7 +67,7 @@ int PrintContrast(const QString& textColour, const QString& backgroundColour, bo
     const auto [text, background] = SeenColors(*colours[0], *colours[1]);
     const double ratio = ContrastRatio(text, background);
     std::string report = ContrastText(ratio) + "\n";
-    if (const std::optional<uint32_t> fixed = ratio < AAA_RATIO ? FixContrast(text, background) : std::nullopt)
+    if (const std::optional<uint32_t> fixed = FixContrast(text, background))
         report += "Fix: " + FormatHtmlCode(*fixed) + " (" + FormatContrastRatio(ContrastRatio(*fixed, background)) +
                   ":1)\n";
     bool passes = ratio >= AA_RATIO;

@@ -37,6 +37,8 @@ struct ColorState {
 
     // The colour that foreground selects: foreColor when non-zero, else backColor.
     uint32_t& EditedColor() { return foreground != 0 ? foreColor : backColor; }
+    // The colour that is not edited: the one the edited colour is read on, or against.
+    uint32_t OtherColor() const { return foreground != 0 ? backColor : foreColor; }
 
     uint32_t current;
     uint32_t foreColor;

@@ -122,7 +122,7 @@ std::optional<uint32_t> FixContrast(uint32_t edited, uint32_t other)
 {
     const double otherLuminance = RelativeLuminance(other);
     const double ratio = RatioOfLuminances(RelativeLuminance(edited), otherLuminance);
-    if (ratio >= AAA_RATIO)
+    if (!FixContrastWanted(ratio))
         return std::nullopt;
     const double target = ratio < AA_RATIO ? AA_RATIO : AAA_RATIO;
     const OkLab lab = SrgbToOkLab(ColorRefToSrgb(edited));

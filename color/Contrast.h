@@ -47,6 +47,12 @@ std::string FormatContrastRatio(double ratio, const ContrastWords& words);
 // The pair as CSS: the two codes and the ratio, three lines.
 std::string ContrastCss(uint32_t foreColor, uint32_t backColor);
 
+// Whether Fix has a colour to offer: below 7:1, the highest criterion.
+inline bool FixContrastWanted(double ratio)
+{
+    return ratio < AAA_RATIO;
+}
+
 // The nearest readable colour for edited against other: the target is 4.5
 // when the ratio is below 4.5, else 7. Only the OKLab lightness moves, in
 // steps of 0.001, darker first; hue and chroma stay but for the chroma given

@@ -134,13 +134,21 @@ bool ColorPickerDialog::OnInitDialog()
         }
     }
 
+    PairWords words{ReaderContrastWords(),
+                    QCoreApplication::translate("Reader", "Text %1 on background %2, contrast %3:1").toStdString()};
+    for (auto [button, name] : {std::pair{frontButton, &words.front}, std::pair{backButton, &words.back}}) {
+        if (button != nullptr)
+            *name = QString(button->text()).remove(QLatin1Char('&')).toStdString();
+    }
+    presentation = PairPresentation(std::move(words));
+
     if (dropperRoad == DropperRoad::Portal)
         SetUpPortalPick();
 
     ConnectHandlers();
     setMouseTracking(true);
 
-    colorState.current = colorState.foreground != 0 ? colorState.foreColor : colorState.backColor;
+    colorState.current = colorState.EditedColor();
     SelectEdited(colorState.foreground, true);
     return true;
 }
@@ -225,37 +233,11 @@ void ColorPickerDialog::UpdateControls(uint8_t skipMask)
             QuietSetPosition(c.slider, colorState.GetChannel(c.channel));
     }
     cache.SetColors(IDC_SAMPLE, colorState.foreColor, colorState.backColor, 1);
-    UpdateContrast(skipMask);
-}
-
-void ColorPickerDialog::UpdateContrast(uint8_t skipMask)
-{
-    const double ratio = ContrastRatio(colorState.foreColor, colorState.backColor);
-    if (contrastStrip != nullptr) {
-        // A reader hears the new contrast when the pair changed by anything
-        // but a slider or number field, whose own value it speaks already.
-        constexpr uint8_t SPOKEN_BY_THEMSELVES = SKIP_RED_EDIT | SKIP_GREEN_EDIT | SKIP_BLUE_EDIT | SKIP_RED_SLIDER |
-                                                 SKIP_GREEN_SLIDER | SKIP_BLUE_SLIDER;
-        // A code being typed is spoken when the typing pauses.
-        if (isVisible() && (skipMask & SPOKEN_BY_THEMSELVES) == 0)
-            OpenUtterance(skipMask & SKIP_HTML_EDIT ? TYPING_PAUSE_MS : CHANGE_SETTLED_MS);
-        contrastStrip->SetRatio(ratio);
-    }
-    if (visionView != nullptr && visionView->isVisible())
-        visionView->SetPair(colorState.foreColor, colorState.backColor);
-    if (sample == nullptr)
-        return;
-    const QString description =
-        QCoreApplication::translate("Reader", "Text %1 on background %2, contrast %3:1")
-            .arg(QString::fromStdString(FormatHtmlCode(colorState.foreColor)),
-                 QString::fromStdString(FormatHtmlCode(colorState.backColor)),
-                 QString::fromStdString(FormatContrastRatio(ratio, ReaderContrastWords())));
-    if (sample->accessibleDescription() != description) {
-        sample->setAccessibleDescription(description);
-        // The focused SAMPLE's description is the pair and its contrast.
-        if (DESCRIPTION_CHANGES_SPOKEN && sample->hasFocus())
-            utterance.SpokenByFocus();
-    }
+    constexpr uint8_t CHANNELS = SKIP_RED_EDIT | SKIP_GREEN_EDIT | SKIP_BLUE_EDIT | SKIP_RED_SLIDER |
+                                 SKIP_GREEN_SLIDER | SKIP_BLUE_SLIDER;
+    ShowPair((skipMask & CHANNELS) != 0       ? PairCause::Channel
+             : (skipMask & SKIP_HTML_EDIT) != 0 ? PairCause::TypedCode
+                                                : PairCause::Refresh);
 }
 
 void ColorPickerDialog::ShowContrast(bool shown)
@@ -284,7 +266,6 @@ void ColorPickerDialog::ShowVision(bool shown)
         // Closed by its own close button or Escape: closed for next time too.
         connect(visionView, &QDialog::finished, this, [this] { ShowVision(false); });
     }
-    visionView->SetPair(colorState.foreColor, colorState.backColor);
     if (!visionView->isVisible()) {
         // Below the dialog, within its screen.
         visionView->adjustSize();
@@ -297,6 +278,7 @@ void ColorPickerDialog::ShowVision(bool shown)
         visionView->move(place.topLeft());
     }
     visionView->show();
+    ShowPair(PairCause::Start);
     visionView->raise();
     visionView->activateWindow();
 }
@@ -306,7 +288,7 @@ void ColorPickerDialog::SelectEdited(int32_t n, bool force)
     if (!force && n == colorState.foreground)
         return;
     colorState.foreground = n;
-    colorState.current = n != 0 ? colorState.foreColor : colorState.backColor;
+    colorState.current = colorState.EditedColor();
     QuietSetCheck(frontButton, n != 0);
     QuietSetCheck(backButton, n == 0);
     UpdateControls(0);
@@ -316,7 +298,7 @@ void ColorPickerDialog::SwapColors()
 {
     std::swap(colorState.foreColor, colorState.backColor);
     SelectEdited(colorState.foreground == 0 ? 1 : 0, true);
-    SayWords(ColourWords(true));
+    ShowPair(PairCause::Swap);
 }
 
 void ColorPickerDialog::ApplyHtmlCode()
@@ -334,7 +316,7 @@ void ColorPickerDialog::SnapWebSafe()
 {
     colorState.current = SnapToWebSafe(colorState.current);
     UpdateControls(0);
-    SayWords(ColourWords(false));
+    ShowPair(PairCause::Safe);
 }
 
 HBRUSH ColorPickerDialog::OnCtlColor(ControlDC& dc, QWidget* control, unsigned type)

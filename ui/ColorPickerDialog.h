@@ -16,7 +16,7 @@
 #include "platform/qt/TemplateDialog.h"
 #include "platform/qt/Window.h"
 #include "ui/CtlColorCache.h"
-#include "ui/Utterance.h"
+#include "ui/PairPresentation.h"
 
 class QAction;
 class QLabel;
@@ -181,25 +181,13 @@ private:
     QAction* showContrastAction = nullptr;
     QAction* visionAction = nullptr;
     QSize templateSize;
-    // Follows the two colours in the contrast strip and the sample's
-    // description; tells screen readers unless skipMask names a slider or
-    // number field, which speak their own values.
-    void UpdateContrast(uint8_t skipMask);
-    // What screen readers are told of a change, spoken once it settled.
-    Utterance utterance;
-    QTimer* utteranceTimer = nullptr;
-    // A change is spoken once it has been still this long: long enough to
-    // gather its steps, short enough to answer its key at once; a code
-    // typed at a normal speed is spoken when the typing pauses.
-    static constexpr int CHANGE_SETTLED_MS = 100;
-    static constexpr int TYPING_PAUSE_MS = 500;
-    void OpenUtterance(int settleMs);
-    // The change said in words before its contrast: a colour or choice that
-    // no focused control speaks.
-    void SayWords(const QString& words);
-    // The edited role's name and colour ("Front #000000"); with both, the pair.
-    QString ColourWords(bool both) const;
-    void SpeakUtterance();
+    // Shows the pair in the strip, the sample's description and the Colour
+    // Vision view as the presentation decides for this step of a change, and
+    // waits for the change to settle before a reader hears it.
+    void ShowPair(PairCause cause);
+    void SpeakSettled();
+    PairPresentation presentation;
+    QTimer* settleTimer = nullptr;
     void SetUpSlider(QSlider* slider);
     void AddSystemMenu();
     void ConnectHandlers();

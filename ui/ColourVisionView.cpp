@@ -73,7 +73,10 @@ ColourVisionView::ColourVisionView(QWidget* dialog) : QDialog(dialog)
     layout->addWidget(fixNote);
     layout->addWidget(model);
     // As wide as the longest row, five rows high.
-    SetPair(0, 0xFFFFFF);
+    PairFocus open;
+    open.onScreen = false;
+    open.visionOpen = true;
+    Show(PairPresentation(PairWords{ReaderContrastWords()}).Show(0, 0xFFFFFF, true, PairCause::Start, open));
     rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows->setFixedSize(rows->sizeHintForColumn(0) + 2 * rows->frameWidth() + 8,
@@ -82,34 +85,30 @@ ColourVisionView::ColourVisionView(QWidget* dialog) : QDialog(dialog)
     rows->setCurrentRow(0);
 }
 
-void ColourVisionView::SetPair(uint32_t text, uint32_t background)
+void ColourVisionView::Show(const PairView& view)
 {
-    const std::pair pair(text & 0xFFFFFFu, background & 0xFFFFFFu);
-    if (shown == pair)
+    if (view.vision.size() != VISIONS.size())
         return;
-    shown = pair;
-    fixNote->hide();
-    const qreal scale = devicePixelRatioF();
-    const ContrastWords words = ReaderContrastWords();
-    for (size_t i = 0; i < VISIONS.size(); ++i) {
-        const VisionPair seen = SeePair(pair.first, pair.second, VISIONS[i]);
-        QListWidgetItem* row = rows->item(int(i));
-        const QString name = Tr(VISION_NAMES[i]);
-        row->setIcon(SampleIcon(seen, font(), rows->iconSize(), scale));
-        row->setText(name + QStringLiteral("   ") + QString::fromStdString(ContrastText(seen.ratio, words)));
-        row->setData(Qt::AccessibleTextRole,
-                     Tr(QT_TRANSLATE_NOOP("Vision", "%1: %2"))
-                         .arg(name, QString::fromStdString(ContrastSpokenText(seen.ratio, words))));
+    const std::pair pair(view.vision[0].seen.text & 0xFFFFFFu, view.vision[0].seen.background & 0xFFFFFFu);
+    if (shown != pair) {
+        shown = pair;
+        fixNote->hide();
+        const qreal scale = devicePixelRatioF();
+        for (size_t i = 0; i < VISIONS.size(); ++i) {
+            const VisionRow& seen = view.vision[i];
+            QListWidgetItem* row = rows->item(int(i));
+            const QString name = Tr(VISION_NAMES[i]);
+            row->setIcon(SampleIcon(seen.seen, font(), rows->iconSize(), scale));
+            row->setText(name + QStringLiteral("   ") + QString::fromStdString(seen.shown));
+            row->setData(Qt::AccessibleTextRole,
+                         Tr(QT_TRANSLATE_NOOP("Vision", "%1: %2")).arg(name, QString::fromStdString(seen.spoken)));
+        }
     }
-}
-
-void ColourVisionView::NoteFix()
-{
-    if (!shown)
+    if (!view.visionAfterFix)
         return;
     QStringList failing;
     for (size_t i = 0; i < VISIONS.size(); ++i) {
-        if (SeePair(shown->first, shown->second, VISIONS[i]).ratio < AA_RATIO)
+        if (view.vision[i].failsAa)
             failing << Tr(VISION_NAMES[i]);
     }
     fixNote->setText(failing.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Vision", "After Fix, every row passes AA."))

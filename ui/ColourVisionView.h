@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 
+#include "ui/PairPresentation.h"
+
 class QLabel;
 class QListWidget;
 
@@ -18,15 +20,15 @@ class ColourVisionView : public QDialog {
 public:
     explicit ColourVisionView(QWidget* dialog);
 
-    // Shows the pair (0x00BBGGRR colours); rows are redrawn only when it changed.
-    void SetPair(uint32_t text, uint32_t background);
-    // After a Fix: says which rows still fail AA, until the pair changes again.
-    void NoteFix();
+    // Shows the rows of the pair; they are redrawn only when it changed.
+    // After a Fix, says which rows still fail AA, until the pair changes again.
+    void Show(const PairView& view);
 
     QListWidget* rows = nullptr;
     QLabel* fixNote = nullptr;
 
 private:
+    // The pair as it is, of the rows shown.
     std::optional<std::pair<uint32_t, uint32_t>> shown;
 };
 

@@ -40,20 +40,14 @@ ContrastStrip::ContrastStrip(QWidget* dialog, int topDlu, int widthDlu) : QWidge
         QCoreApplication::translate("Contrast", "Moves the edited colour to the nearest readable colour"));
 }
 
-QString ContrastStrip::SpokenText() const
+void ContrastStrip::Show(const PairView& view)
 {
-    return label->accessibleName();
-}
-
-void ContrastStrip::SetRatio(double ratio)
-{
-    const ContrastWords words = ReaderContrastWords();
-    const QString text = QString::fromStdString(ContrastText(ratio, words));
+    const QString text = QString::fromStdString(view.contrastText);
     if (label->text() != text) {
         label->setText(text);
-        label->setAccessibleName(QString::fromStdString(ContrastSpokenText(ratio, words)));
+        label->setAccessibleName(QString::fromStdString(view.contrastSpoken));
     }
-    fixButton->setEnabled(ratio < AAA_RATIO);
+    fixButton->setEnabled(view.fixEnabled);
 }
 
 }  // namespace tonik

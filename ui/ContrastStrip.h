@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "color/Contrast.h"
+#include "ui/PairPresentation.h"
 
 class QLabel;
 class QPushButton;
@@ -22,11 +23,9 @@ public:
     // A strip across the dialog's whole width (widthDlu) from topDlu down.
     ContrastStrip(QWidget* dialog, int topDlu, int widthDlu);
 
-    // Shows the contrast ratio of the pair; the text is rewritten, and so
-    // repainted, only when it changes.
-    void SetRatio(double ratio);
-    // The contrast shown, as a screen reader speaks it.
-    QString SpokenText() const;
+    // Shows the pair's contrast and whether Fix can help; the text is
+    // rewritten, and so repainted, only when it changes.
+    void Show(const PairView& view);
 
     QLabel* label = nullptr;
     QPushButton* fixButton = nullptr;

@@ -143,20 +143,17 @@ void ColorPickerDialog::OnPal()
         return;
     colorState.current = QColorToColorRef(chooser.selectedColor());
     UpdateControls(0);
-    SayWords(ColourWords(false));
+    ShowPair(PairCause::Chooser);
 }
 
 void ColorPickerDialog::OnFix()
 {
-    const uint32_t other = colorState.foreground != 0 ? colorState.backColor : colorState.foreColor;
-    const std::optional<uint32_t> fixed = FixContrast(colorState.current, other);
+    const std::optional<uint32_t> fixed = FixContrast(colorState.current, colorState.OtherColor());
     if (!fixed)
         return;
     colorState.current = *fixed & 0x00FFFFFFu;
     UpdateControls(0);
-    SayWords(ColourWords(false));
-    if (visionView != nullptr && visionView->isVisible())
-        visionView->NoteFix();
+    ShowPair(PairCause::Fix);
 }
 
 void ColorPickerDialog::OnCopyCss()
@@ -189,29 +186,26 @@ void ColorPickerDialog::OnPasteColour()
         colorState.backColor = seen.background;
         SelectEdited(colorState.foreground, true);
     } else {
-        colorState.current = SeenColor(*paste->edited, colorState.foreground != 0 ? colorState.backColor : PAGE_WHITE);
+        colorState.current = SeenColor(*paste->edited, colorState.foreground != 0 ? colorState.OtherColor() : PAGE_WHITE);
         UpdateControls(0);
     }
     if (swatch != nullptr)
         swatch->SetColor(static_cast<int32_t>(colorState.current & 0x00FFFFFFu));
-    SayWords(ColourWords(paste->text.has_value()));
+    ShowPair(paste->text ? PairCause::PastePair : PairCause::Paste);
 }
 
 // A letter (Alt+F, Alt+K) chooses without moving the focus: the reader is
-// told the choice, which the focused control does not speak. With the focus
-// on the button, the reader speaks the button itself.
+// told the choice, which the focused control does not speak.
 void ColorPickerDialog::OnFront()
 {
     SelectEdited(1, false);
-    if (frontButton != nullptr && !frontButton->hasFocus())
-        SayWords(ColourWords(false));
+    ShowPair(PairCause::Choice);
 }
 
 void ColorPickerDialog::OnBack()
 {
     SelectEdited(0, false);
-    if (backButton != nullptr && !backButton->hasFocus())
-        SayWords(ColourWords(false));
+    ShowPair(PairCause::Choice);
 }
 
 void ColorPickerDialog::OnButtonDown(QPoint point, int right)
@@ -239,7 +233,7 @@ void ColorPickerDialog::PickPaletteCell(int32_t value, int right)
         colorState.backColor = static_cast<uint32_t>(value);
         SelectEdited(0, true);
     }
-    SayWords(ColourWords(false));
+    ShowPair(PairCause::Palette);
 }
 
 void ColorPickerDialog::OnMouseMove(QPointF globalPosition, QPoint point)

@@ -36,7 +36,7 @@ void ColorPickerDialog::SetUpPortalPick()
             swatch->SetColor(int32_t(color));
         colorState.current = color;
         UpdateControls(0);
-        SayWords(ColourWords(false));
+        ShowPair(PairCause::Dropper);
     });
     connect(portalPick, &PortalColorPick::cancelled, this, [this] {
         if (swatch != nullptr)
@@ -120,7 +120,7 @@ void ColorPickerDialog::OnButtonUp(QPointF globalPosition, int right)
         return;
     colorState.current = static_cast<uint32_t>(value);
     UpdateControls(0);
-    SayWords(ColourWords(false));
+    ShowPair(PairCause::Dropper);
 }
 
 int32_t ColorPickerDialog::ReadDropperPixel(QPointF globalPosition)
